@@ -1,7 +1,8 @@
-# Cross toolchain shared by both mingw-w64 targets. The win32 threading variant of the
-# compiler is the default on Debian; nothing here needs more than it gives.
-set(CMAKE_C_COMPILER ${VARNEL_TRIPLE}-gcc)
-set(CMAKE_CXX_COMPILER ${VARNEL_TRIPLE}-g++)
+# Cross toolchain shared by both mingw-w64 targets. The posix threading variant gives
+# std::mutex and friends (GoogleTest needs them); with -static its thread library is
+# linked into each PE file, so nothing beyond system DLLs is imported.
+set(CMAKE_C_COMPILER ${VARNEL_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VARNEL_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${VARNEL_TRIPLE}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${VARNEL_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -20,11 +20,11 @@ class Files {
   // Creates the file or replaces its contents. 3 when the folder does not exist.
   virtual Status WriteFile(const std::string& path, std::span<const uint8_t> contents) = 0;
   // Removes one file. 2 when it does not exist.
-  virtual Status DeleteFile(const std::string& path) = 0;
+  virtual Status Remove(const std::string& path) = 0;
   // Copies a file; with failIfExists, 80 when the target exists. 2 when the source is absent.
-  virtual Status CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+  virtual Status Copy(const std::string& from, const std::string& to, bool failIfExists) = 0;
   // Creates one folder (its parent must exist). 183 when it exists already.
-  virtual Status CreateDirectory(const std::string& path) = 0;
+  virtual Status MakeDirectory(const std::string& path) = 0;
   // True when a file or folder of that name exists.
   virtual bool Exists(const std::string& path) = 0;
   // The size of a file in bytes; 2 when it does not exist.

@@ -24,16 +24,16 @@ class Spooler {
   virtual ~Spooler() = default;
 
   // 1801 when no printer has that name.
-  virtual Status OpenPrinter(const std::string& name, PrinterHandle& handle) = 0;
-  virtual Status ClosePrinter(PrinterHandle handle) = 0;
+  virtual Status Open(const std::string& name, PrinterHandle& handle) = 0;
+  virtual Status Close(PrinterHandle handle) = 0;
 
-  // A job: StartDoc, then pages of writes, then EndDoc. 6 for a handle that is not open.
-  virtual Status StartDocPrinter(PrinterHandle handle, const DocInfo& doc, uint32_t& jobId) = 0;
-  virtual Status StartPagePrinter(PrinterHandle handle) = 0;
+  // A job: BeginDocument, then pages of writes, then EndDocument. 6 for a handle that is not open.
+  virtual Status BeginDocument(PrinterHandle handle, const DocInfo& doc, uint32_t& jobId) = 0;
+  virtual Status BeginPage(PrinterHandle handle) = 0;
   // Writes the bytes into the current job; written tells how many went.
-  virtual Status WritePrinter(PrinterHandle handle, std::span<const uint8_t> bytes, uint32_t& written) = 0;
-  virtual Status EndPagePrinter(PrinterHandle handle) = 0;
-  virtual Status EndDocPrinter(PrinterHandle handle) = 0;
+  virtual Status Write(PrinterHandle handle, std::span<const uint8_t> bytes, uint32_t& written) = 0;
+  virtual Status EndPage(PrinterHandle handle) = 0;
+  virtual Status EndDocument(PrinterHandle handle) = 0;
 };
 
 }  // namespace varnel::os

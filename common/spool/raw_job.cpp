@@ -6,7 +6,7 @@ namespace {
 
 Status WriteAll(os::Spooler& spooler, os::PrinterHandle printer, const std::vector<uint8_t>& bytes) {
   uint32_t written = 0;
-  Status st = spooler.WritePrinter(printer, bytes, written);
+  Status st = spooler.Write(printer, bytes, written);
   if (st && written != bytes.size()) return Status::Fail(err::kWriteFault, "WritePrinter: short write");
   return st;
 }
@@ -15,11 +15,11 @@ Status WriteAll(os::Spooler& spooler, os::PrinterHandle printer, const std::vect
 
 Status SendRawJob(os::Spooler& spooler, os::PrinterHandle printer, const RawJob& job) {
   uint32_t jobId = 0;
-  Status st = spooler.StartDocPrinter(printer, os::DocInfo{job.documentName, "RAW"}, jobId);
+  Status st = spooler.BeginDocument(printer, os::DocInfo{job.documentName, "RAW"}, jobId);
   if (!st) return st;
-  st = spooler.StartPagePrinter(printer);
+  st = spooler.BeginPage(printer);
   if (!st) {
-    spooler.EndDocPrinter(printer);
+    spooler.EndDocument(printer);
     return st;
   }
   for (const auto& bytes : job.writes) {
@@ -27,9 +27,9 @@ Status SendRawJob(os::Spooler& spooler, os::PrinterHandle printer, const RawJob&
     if (!st) break;
   }
   // End what was started even after a failed write, and keep the first failure.
-  Status ended = spooler.EndPagePrinter(printer);
+  Status ended = spooler.EndPage(printer);
   if (st && !ended) st = ended;
-  ended = spooler.EndDocPrinter(printer);
+  ended = spooler.EndDocument(printer);
   if (st && !ended) st = ended;
   return st;
 }

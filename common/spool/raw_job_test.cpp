@@ -46,12 +46,12 @@ TEST_F(RawJobTest, SendsOneRawDocumentWithEachWriteInOrder) {
 TEST_F(RawJobTest, AFailingCallEndsWhatWasStarted) {
   struct Case { const char* call; int nth; size_t jobs; size_t bytes; bool finished; };
   const Case cases[] = {
-      {"StartDocPrinter", 1, 0, 0, false},
-      {"StartPagePrinter", 1, 1, 0, true},
-      {"WritePrinter", 1, 1, 0, true},
-      {"WritePrinter", 2, 1, 4, true},
-      {"EndPagePrinter", 1, 1, 13, true},
-      {"EndDocPrinter", 1, 1, 13, false},
+      {"BeginDocument", 1, 0, 0, false},
+      {"BeginPage", 1, 1, 0, true},
+      {"Write", 1, 1, 0, true},
+      {"Write", 2, 1, 4, true},
+      {"EndPage", 1, 1, 13, true},
+      {"EndDocument", 1, 1, 13, false},
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
     os::sim::SimSpooler sim;

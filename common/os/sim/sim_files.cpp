@@ -68,8 +68,8 @@ Status SimFiles::WriteFile(const std::string& path, std::span<const uint8_t> con
   return Status::Ok();
 }
 
-Status SimFiles::DeleteFile(const std::string& path) {
-  if (Status st = faults.Enter("DeleteFile"); !st) return st;
+Status SimFiles::Remove(const std::string& path) {
+  if (Status st = faults.Enter("Remove"); !st) return st;
   const Node* node = Find(path);
   if (!node) return Status::Fail(FolderExists(ParentPath(path)) ? err::kFileNotFound : err::kPathNotFound, path);
   if (node->directory) return Status::Fail(err::kAccessDenied, path);
@@ -77,8 +77,8 @@ Status SimFiles::DeleteFile(const std::string& path) {
   return Status::Ok();
 }
 
-Status SimFiles::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
-  if (Status st = faults.Enter("CopyFile"); !st) return st;
+Status SimFiles::Copy(const std::string& from, const std::string& to, bool failIfExists) {
+  if (Status st = faults.Enter("Copy"); !st) return st;
   const Node* source = Find(from);
   if (!source || source->directory) return Status::Fail(err::kFileNotFound, from);
   if (!FolderExists(ParentPath(to))) return Status::Fail(err::kPathNotFound, to);
@@ -90,8 +90,8 @@ Status SimFiles::CopyFile(const std::string& from, const std::string& to, bool f
   return Status::Ok();
 }
 
-Status SimFiles::CreateDirectory(const std::string& path) {
-  if (Status st = faults.Enter("CreateDirectory"); !st) return st;
+Status SimFiles::MakeDirectory(const std::string& path) {
+  if (Status st = faults.Enter("MakeDirectory"); !st) return st;
   if (Find(path) || IsDriveRoot(NormalizePath(path))) return Status::Fail(err::kAlreadyExists, path);
   if (!FolderExists(ParentPath(path))) return Status::Fail(err::kPathNotFound, path);
   nodes_[Key(path)] = Node{FileNamePart(path), true, {}};

@@ -13,8 +13,8 @@ namespace varnel::os::sim {
 
 class SimFiles : public Files {
  public:
-  // Method names for fault injection: "ReadFile", "WriteFile", "DeleteFile", "CopyFile",
-  // "CreateDirectory", "FileSize", "ListDirectory".
+  // Method names for fault injection: "ReadFile", "WriteFile", "Remove", "Copy",
+  // "MakeDirectory", "FileSize", "ListDirectory".
   Faults faults;
 
   // Test set-up: a file with its folders created as needed.
@@ -26,9 +26,9 @@ class SimFiles : public Files {
 
   Status ReadFile(const std::string& path, std::vector<uint8_t>& contents) override;
   Status WriteFile(const std::string& path, std::span<const uint8_t> contents) override;
-  Status DeleteFile(const std::string& path) override;
-  Status CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
-  Status CreateDirectory(const std::string& path) override;
+  Status Remove(const std::string& path) override;
+  Status Copy(const std::string& from, const std::string& to, bool failIfExists) override;
+  Status MakeDirectory(const std::string& path) override;
   bool Exists(const std::string& path) override;
   Status FileSize(const std::string& path, uint64_t& size) override;
   Status ListDirectory(const std::string& path, std::vector<std::string>& names) override;

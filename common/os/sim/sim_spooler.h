@@ -22,8 +22,8 @@ struct SimJob {
 
 class SimSpooler : public Spooler {
  public:
-  // Method names for fault injection: "OpenPrinter", "ClosePrinter", "StartDocPrinter",
-  // "StartPagePrinter", "WritePrinter", "EndPagePrinter", "EndDocPrinter".
+  // Method names for fault injection: "Open", "Close", "BeginDocument",
+  // "BeginPage", "Write", "EndPage", "EndDocument".
   Faults faults;
 
   void AddPrinter(const std::string& name);
@@ -34,29 +34,29 @@ class SimSpooler : public Spooler {
   // A handle to a printer as the driver would hand it to the plug-in.
   PrinterHandle HandleFor(const std::string& printer);
 
-  Status OpenPrinter(const std::string& name, PrinterHandle& handle) override;
-  Status ClosePrinter(PrinterHandle handle) override;
-  Status StartDocPrinter(PrinterHandle handle, const DocInfo& doc, uint32_t& jobId) override;
-  Status StartPagePrinter(PrinterHandle handle) override;
-  Status WritePrinter(PrinterHandle handle, std::span<const uint8_t> bytes, uint32_t& written) override;
-  Status EndPagePrinter(PrinterHandle handle) override;
-  Status EndDocPrinter(PrinterHandle handle) override;
+  Status Open(const std::string& name, PrinterHandle& handle) override;
+  Status Close(PrinterHandle handle) override;
+  Status BeginDocument(PrinterHandle handle, const DocInfo& doc, uint32_t& jobId) override;
+  Status BeginPage(PrinterHandle handle) override;
+  Status Write(PrinterHandle handle, std::span<const uint8_t> bytes, uint32_t& written) override;
+  Status EndPage(PrinterHandle handle) override;
+  Status EndDocument(PrinterHandle handle) override;
 
  private:
   struct Printer {
     std::string name;
     std::vector<SimJob> jobs;
   };
-  struct Open {
+  struct OpenHandle {
     std::string printerKey;
     bool inDoc = false;
     bool inPage = false;
   };
-  Open* Opened(PrinterHandle handle);
-  SimJob& CurrentJob(const Open& open);
+  OpenHandle* Opened(PrinterHandle handle);
+  SimJob& CurrentJob(const OpenHandle& open);
 
   std::map<std::string, Printer> printers_;  // by lower-cased name
-  std::map<uintptr_t, Open> handles_;
+  std::map<uintptr_t, OpenHandle> handles_;
   uintptr_t nextHandle_ = 0x100;
   uint32_t nextJob_ = 1;
 };

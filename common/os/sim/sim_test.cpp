@@ -13,18 +13,18 @@ std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text
 
 TEST(Faults, OnceFailsOnlyTheNamedCallAndFromFailsEveryLaterOne) {
   Faults faults;
-  faults.FailOnce("WritePrinter", 29, 2);
-  EXPECT_TRUE(faults.Enter("WritePrinter").ok());
-  EXPECT_EQ(faults.Enter("WritePrinter").code(), 29u);
-  EXPECT_TRUE(faults.Enter("WritePrinter").ok());
-  EXPECT_TRUE(faults.Enter("OpenPrinter").ok());
+  faults.FailOnce("Write", 29, 2);
+  EXPECT_TRUE(faults.Enter("Write").ok());
+  EXPECT_EQ(faults.Enter("Write").code(), 29u);
+  EXPECT_TRUE(faults.Enter("Write").ok());
+  EXPECT_TRUE(faults.Enter("Open").ok());
 
-  faults.FailFrom("OpenPrinter", 5);
-  EXPECT_EQ(faults.Enter("OpenPrinter").code(), 5u);
-  EXPECT_EQ(faults.Enter("OpenPrinter").code(), 5u);
-  EXPECT_EQ(faults.Calls("OpenPrinter"), 3);
+  faults.FailFrom("Open", 5);
+  EXPECT_EQ(faults.Enter("Open").code(), 5u);
+  EXPECT_EQ(faults.Enter("Open").code(), 5u);
+  EXPECT_EQ(faults.Calls("Open"), 3);
   faults.Clear();
-  EXPECT_TRUE(faults.Enter("OpenPrinter").ok());
+  EXPECT_TRUE(faults.Enter("Open").ok());
 }
 
 TEST(SimFiles, FollowsThePlatformRules) {
@@ -37,20 +37,20 @@ TEST(SimFiles, FollowsThePlatformRules) {
   EXPECT_EQ(files.ReadFile("C:\\Medium\\missing.ini", got).code(), err::kFileNotFound);
   EXPECT_EQ(files.ReadFile("C:\\Nowhere\\x.ini", got).code(), err::kPathNotFound);
   EXPECT_EQ(files.WriteFile("C:\\Nowhere\\x.ini", Bytes("x")).code(), err::kPathNotFound);
-  EXPECT_EQ(files.CopyFile("C:\\Medium\\DRVCONFIG\\setup.ini", "C:\\Medium\\DRVCONFIG\\Setup.ini", true).code(),
+  EXPECT_EQ(files.Copy("C:\\Medium\\DRVCONFIG\\setup.ini", "C:\\Medium\\DRVCONFIG\\Setup.ini", true).code(),
             err::kFileExists);
-  EXPECT_EQ(files.CreateDirectory("C:\\Medium").code(), err::kAlreadyExists);
+  EXPECT_EQ(files.MakeDirectory("C:\\Medium").code(), err::kAlreadyExists);
 
-  ASSERT_TRUE(files.CopyFile("C:\\Medium\\DRVCONFIG\\setup.ini", "C:\\Medium\\copy.ini", true).ok());
+  ASSERT_TRUE(files.Copy("C:\\Medium\\DRVCONFIG\\setup.ini", "C:\\Medium\\copy.ini", true).ok());
   std::vector<std::string> names;
   ASSERT_TRUE(files.ListDirectory("C:\\Medium", names).ok());
   EXPECT_EQ(names, (std::vector<std::string>{"copy.ini", "DRVCONFIG"}));
   uint64_t size = 0;
   ASSERT_TRUE(files.FileSize("C:\\Medium\\copy.ini", size).ok());
   EXPECT_EQ(size, 12u);
-  ASSERT_TRUE(files.DeleteFile("C:\\Medium\\copy.ini").ok());
+  ASSERT_TRUE(files.Remove("C:\\Medium\\copy.ini").ok());
   EXPECT_FALSE(files.Exists("C:\\Medium\\copy.ini"));
-  EXPECT_EQ(files.DeleteFile("C:\\Medium\\copy.ini").code(), err::kFileNotFound);
+  EXPECT_EQ(files.Remove("C:\\Medium\\copy.ini").code(), err::kFileNotFound);
 }
 
 TEST(SimRegistry, KeysAndValuesIgnoreCaseAndTreesDelete) {
@@ -78,18 +78,18 @@ TEST(SimSpooler, RecordsEachJobWithItsWrites) {
   SimSpooler spooler;
   spooler.AddPrinter("Varnel R80");
   PrinterHandle handle = nullptr;
-  EXPECT_EQ(spooler.OpenPrinter("Nobody", handle).code(), err::kInvalidPrinterName);
-  ASSERT_TRUE(spooler.OpenPrinter("varnel r80", handle).ok());
+  EXPECT_EQ(spooler.Open("Nobody", handle).code(), err::kInvalidPrinterName);
+  ASSERT_TRUE(spooler.Open("varnel r80", handle).ok());
   uint32_t job = 0, written = 0;
   const uint8_t data[] = {0x1B, 0x40};
-  EXPECT_EQ(spooler.WritePrinter(handle, data, written).code(), err::kInvalidHandle) << "no job open";
-  ASSERT_TRUE(spooler.StartDocPrinter(handle, {"LOGO", "RAW"}, job).ok());
-  ASSERT_TRUE(spooler.StartPagePrinter(handle).ok());
-  ASSERT_TRUE(spooler.WritePrinter(handle, data, written).ok());
+  EXPECT_EQ(spooler.Write(handle, data, written).code(), err::kInvalidHandle) << "no job open";
+  ASSERT_TRUE(spooler.BeginDocument(handle, {"LOGO", "RAW"}, job).ok());
+  ASSERT_TRUE(spooler.BeginPage(handle).ok());
+  ASSERT_TRUE(spooler.Write(handle, data, written).ok());
   EXPECT_EQ(written, 2u);
-  ASSERT_TRUE(spooler.EndPagePrinter(handle).ok());
-  ASSERT_TRUE(spooler.EndDocPrinter(handle).ok());
-  ASSERT_TRUE(spooler.ClosePrinter(handle).ok());
+  ASSERT_TRUE(spooler.EndPage(handle).ok());
+  ASSERT_TRUE(spooler.EndDocument(handle).ok());
+  ASSERT_TRUE(spooler.Close(handle).ok());
   EXPECT_EQ(spooler.OpenHandles(), 0u);
 
   const auto& jobs = spooler.Jobs("VARNEL R80");

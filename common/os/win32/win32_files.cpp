@@ -61,16 +61,16 @@ Status Win32Files::WriteFile(const std::string& path, std::span<const uint8_t> c
   return Status::Ok();
 }
 
-Status Win32Files::DeleteFile(const std::string& path) {
+Status Win32Files::Remove(const std::string& path) {
   return DeleteFileW(Widen(path).c_str()) ? Status::Ok() : LastError("DeleteFile " + path);
 }
 
-Status Win32Files::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
+Status Win32Files::Copy(const std::string& from, const std::string& to, bool failIfExists) {
   return CopyFileW(Widen(from).c_str(), Widen(to).c_str(), failIfExists) ? Status::Ok()
                                                                          : LastError("CopyFile " + from);
 }
 
-Status Win32Files::CreateDirectory(const std::string& path) {
+Status Win32Files::MakeDirectory(const std::string& path) {
   return CreateDirectoryW(Widen(path).c_str(), nullptr) ? Status::Ok() : LastError("CreateDirectory " + path);
 }
 

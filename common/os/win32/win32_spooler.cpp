@@ -18,17 +18,17 @@ Status Checked(BOOL ok, const char* what) {
 
 }  // namespace
 
-Status Win32Spooler::OpenPrinter(const std::string& name, os::PrinterHandle& handle) {
+Status Win32Spooler::Open(const std::string& name, os::PrinterHandle& handle) {
   std::wstring wide = Widen(name);
   HANDLE opened = nullptr;
-  Status st = Checked(::OpenPrinterW(wide.data(), &opened, nullptr), "OpenPrinter");
+  Status st = Checked(::OpenPrinterW(wide.data(), &opened, nullptr), "Open");
   if (st) handle = opened;
   return st;
 }
 
-Status Win32Spooler::ClosePrinter(os::PrinterHandle handle) { return Checked(::ClosePrinter(handle), "ClosePrinter"); }
+Status Win32Spooler::Close(os::PrinterHandle handle) { return Checked(::ClosePrinter(handle), "Close"); }
 
-Status Win32Spooler::StartDocPrinter(os::PrinterHandle handle, const os::DocInfo& doc, uint32_t& jobId) {
+Status Win32Spooler::BeginDocument(os::PrinterHandle handle, const os::DocInfo& doc, uint32_t& jobId) {
   std::wstring name = Widen(doc.documentName);
   std::wstring datatype = Widen(doc.datatype);
   DOC_INFO_1W info{};
@@ -36,25 +36,25 @@ Status Win32Spooler::StartDocPrinter(os::PrinterHandle handle, const os::DocInfo
   info.pOutputFile = nullptr;
   info.pDatatype = datatype.empty() ? nullptr : datatype.data();
   const DWORD id = ::StartDocPrinterW(handle, 1, reinterpret_cast<BYTE*>(&info));
-  if (id == 0) return Checked(FALSE, "StartDocPrinter");
+  if (id == 0) return Checked(FALSE, "BeginDocument");
   jobId = id;
   return Status::Ok();
 }
 
-Status Win32Spooler::StartPagePrinter(os::PrinterHandle handle) {
-  return Checked(::StartPagePrinter(handle), "StartPagePrinter");
+Status Win32Spooler::BeginPage(os::PrinterHandle handle) {
+  return Checked(::StartPagePrinter(handle), "BeginPage");
 }
 
-Status Win32Spooler::WritePrinter(os::PrinterHandle handle, std::span<const uint8_t> bytes, uint32_t& written) {
+Status Win32Spooler::Write(os::PrinterHandle handle, std::span<const uint8_t> bytes, uint32_t& written) {
   DWORD put = 0;
   Status st = Checked(::WritePrinter(handle, const_cast<uint8_t*>(bytes.data()), static_cast<DWORD>(bytes.size()), &put),
-                      "WritePrinter");
+                      "Write");
   written = put;
   return st;
 }
 
-Status Win32Spooler::EndPagePrinter(os::PrinterHandle handle) { return Checked(::EndPagePrinter(handle), "EndPagePrinter"); }
+Status Win32Spooler::EndPage(os::PrinterHandle handle) { return Checked(::EndPagePrinter(handle), "EndPage"); }
 
-Status Win32Spooler::EndDocPrinter(os::PrinterHandle handle) { return Checked(::EndDocPrinter(handle), "EndDocPrinter"); }
+Status Win32Spooler::EndDocument(os::PrinterHandle handle) { return Checked(::EndDocPrinter(handle), "EndDocument"); }
 
 }  // namespace varnel::win32
