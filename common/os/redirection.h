@@ -16,7 +16,8 @@ class FsRedirection {
 
   // Whether the system offers the two switches (looked up by name).
   virtual Availability Check() = 0;
-  // Switches redirection off for this thread; `saved` keeps the state for Revert.
+  // Switches redirection off for this thread; `saved` keeps the state for Revert. A
+  // 64-bit program has no redirection: both switches succeed and change nothing.
   virtual Status Disable(uintptr_t& saved) = 0;
   virtual Status Revert(uintptr_t saved) = 0;
 };

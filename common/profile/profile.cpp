@@ -91,9 +91,11 @@ Profile Profile::Parse(std::span<const uint8_t> bytes) {
     if (line.empty()) continue;
     if (line.front() == '[') {
       const size_t close = line.rfind(']');
-      if (close == std::string_view::npos || close == 0) continue;
-      profile.sections_.push_back(Section{std::string(Trim(line.substr(1, close - 1))), {}});
-      continue;
+      if (close != std::string_view::npos) {
+        profile.sections_.push_back(Section{std::string(Trim(line.substr(1, close - 1))), {}});
+        continue;
+      }
+      // Without a ']' the line is no header: it reads as any other line.
     }
     Entry entry;
     const size_t equals = line.find('=');

@@ -5,7 +5,7 @@
 // - lines end at CR-LF, LF or a lone CR; blanks (space, tab, VT, FF and the Ctrl-Z that
 //   some media carry at the end of a file) around names and values are dropped;
 // - "[name]" opens a section; the name runs to the last ']' and is trimmed, text after
-//   it is ignored, and a line that starts with '[' without a later ']' is ignored;
+//   it is ignored; a line that starts with '[' without a later ']' is an ordinary line;
 // - "key=value" splits at the first '='; "=value" is a key with an empty name; a line
 //   without '=' names no value (it reads as the default); there is no comment syntax,
 //   so ";x=1" is a key named ";x";

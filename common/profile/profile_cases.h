@@ -95,7 +95,7 @@ inline std::vector<Question> Questions() {
       {"lines.ini", "A", "#y", 64, "2"},
       {"lines.ini", "A", "x", 64, "0"},
       {"lines.ini", "A", ";comment", 64, "0"},
-      {"lines.ini", "A", "[x", 64, "0"},
+      {"lines.ini", "A", "[x", 64, "1"},
       {"twice.ini", "A", "k", 64, "first"},
       {"twice.ini", "A", "only2", 64, "0"},
       {"twice.ini", "B", "b", 64, "1"},

@@ -47,6 +47,10 @@ os::FsRedirection::Availability Win32FsRedirection::Check() {
 }
 
 Status Win32FsRedirection::Disable(uintptr_t& saved) {
+  if constexpr (sizeof(void*) == 8) {
+    saved = 0;  // a 64-bit program sees the system folder as it is: nothing to switch
+    return Status::Ok();
+  }
   auto disable = Kernel32Entry<Disabler>("Wow64DisableWow64FsRedirection");
   if (!disable) return Failure(ERROR_PROC_NOT_FOUND, "Wow64DisableWow64FsRedirection");
   PVOID old = nullptr;
@@ -56,6 +60,7 @@ Status Win32FsRedirection::Disable(uintptr_t& saved) {
 }
 
 Status Win32FsRedirection::Revert(uintptr_t saved) {
+  if constexpr (sizeof(void*) == 8) return Status::Ok();
   auto revert = Kernel32Entry<Reverter>("Wow64RevertWow64FsRedirection");
   if (!revert) return Failure(ERROR_PROC_NOT_FOUND, "Wow64RevertWow64FsRedirection");
   if (!revert(reinterpret_cast<PVOID>(saved))) return LastError("Wow64RevertWow64FsRedirection");
