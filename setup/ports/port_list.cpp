@@ -4,6 +4,13 @@ namespace varnel::setup {
 
 namespace {
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// A numbered port name: stem, number, tail ("LPT", 1, ":" gives "LPT1:").
+std::string Numbered(std::string stem, int number, std::string_view tail = "") {
+  stem += std::to_string(number);
+  stem += tail;
+  return stem;
+}
 }  // namespace
 
 PortFlags ReadPortFlags(const Configuration& config, PrinterType type, bool is64, const std::string& model,
@@ -26,10 +33,10 @@ PortList BuildPortList(const PortFlags& flags, const std::string& model, int sys
   auto add = [&](const std::string& name) { list.entries.push_back(name); };
   if (system >= 1) {
     if (flags.lpt) {
-      for (int n = 1; n <= 3; ++n) add("LPT" + std::to_string(n) + ":");
+      for (int n = 1; n <= 3; ++n) add(Numbered("LPT", n, ":"));
     }
     if (flags.com) {
-      for (int n = 1; n <= 8; ++n) add((is64 ? "COM" : "QZCOM") + std::to_string(n) + ":");
+      for (int n = 1; n <= 8; ++n) add(Numbered(is64 ? "COM" : "QZCOM", n, ":"));
     } else {
       list.comUnsupportedNote = true;
     }
@@ -46,9 +53,10 @@ PortList BuildPortList(const PortFlags& flags, const std::string& model, int sys
   }
   if (flags.usb && system != 1) {
     list.usbOffered = true;
-    add("USB_" + model + "_1");
+    const std::string usbStem = "USB_" + model + "_";
+    add(Numbered(usbStem, 1));
     if (advanced && usbClass != kPrinterMode) {
-      for (int n = 2; n <= 4; ++n) add("USB_" + model + "_" + std::to_string(n));
+      for (int n = 2; n <= 4; ++n) add(Numbered(usbStem, n));
     }
     if (usbClass != kPrinterMode) list.serialAndIpDisabled = true;
   }
@@ -69,7 +77,7 @@ size_t Preselect(const PortList& list, const PortFlags& flags, bool advanced, in
     if (!advanced) {
       chosen = firstUsb().value_or(0);
     } else if (usbPort <= 4) {
-      const std::string suffix = "_" + std::to_string(usbPort);
+      const std::string suffix = Numbered("_", usbPort);
       chosen = first([&](const std::string& e) { return Contains(e, "USB_") && Contains(e, suffix); }).value_or(0);
     }
   } else if (flags.lptDefault == 1) {
@@ -91,7 +99,7 @@ std::optional<PortKind> PortKindOf(const std::string& name) {
 
 int UsbPortNumberOf(const std::string& name) {
   for (int n = 4; n >= 1; --n) {
-    if (Contains(name, "_" + std::to_string(n))) return n;
+    if (Contains(name, Numbered("_", n))) return n;
   }
   return 0;
 }
