@@ -114,7 +114,8 @@ function(varnel_pe target)
     get_filename_component(ARG_DEF ${ARG_DEF} ABSOLUTE)
     target_sources(${target} PRIVATE ${ARG_DEF})
     # Undecorated names in both builds: the .def file decides the export table.
-    target_link_options(${target} PRIVATE -Wl,--kill-at)
+    # In the i686 build, undecorated names bind to the stdcall symbols (name@n) silently.
+    target_link_options(${target} PRIVATE -Wl,--kill-at $<$<EQUAL:${CMAKE_SIZEOF_VOID_P},4>:-Wl,--enable-stdcall-fixup>)
     set_property(GLOBAL APPEND PROPERTY VARNEL_PE_LIST "$<TARGET_FILE:${target}>=${ARG_DEF}")
   else()
     set_property(GLOBAL APPEND PROPERTY VARNEL_PE_LIST "$<TARGET_FILE:${target}>=")
