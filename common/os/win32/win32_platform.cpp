@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "common/os/win32/owned.h"
 #include "common/os/win32/wide.h"
 
 namespace varnel::win32 {
@@ -26,16 +27,6 @@ constexpr const wchar_t* kNtPortsKey = L"SOFTWARE\\Microsoft\\Windows NT\\Curren
 std::wstring PortsClassKey(int classKey) {
   return L"System\\CurrentControlSet\\Services\\Class\\Ports\\000" + std::to_wstring(classKey);
 }
-
-class Key {
- public:
-  ~Key() { if (h_) RegCloseKey(h_); }
-  HKEY* out() { return &h_; }
-  HKEY get() const { return h_; }
-
- private:
-  HKEY h_ = nullptr;
-};
 
 }  // namespace
 
@@ -89,7 +80,7 @@ Status Win32InstanceLock::Acquire(const std::string& name, bool& existed) {
 }
 
 Status Win32SerialPortStore::SetPortsValue(const std::string& port, const std::string& settings, os::RegView view) {
-  Key key;
+  OwnedKey key;
   const REGSAM access = KEY_READ | KEY_WRITE | (view == os::RegView::Force64 ? KEY_WOW64_64KEY : 0);
   LONG result = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kNtPortsKey, 0, access, key.out());
   if (result != ERROR_SUCCESS) return Failure(result, "RegOpenKeyEx Ports");
@@ -100,7 +91,7 @@ Status Win32SerialPortStore::SetPortsValue(const std::string& port, const std::s
 }
 
 Status Win32SerialPortStore::ReadPortSubClass(int classKey, std::vector<uint8_t>& value) {
-  Key key;
+  OwnedKey key;
   LONG result = RegOpenKeyExW(HKEY_LOCAL_MACHINE, PortsClassKey(classKey).c_str(), 0, KEY_READ, key.out());
   if (result != ERROR_SUCCESS) return Failure(result, "RegOpenKeyEx Ports class");
   DWORD type = 0, bytes = 0;
@@ -114,7 +105,7 @@ Status Win32SerialPortStore::ReadPortSubClass(int classKey, std::vector<uint8_t>
 }
 
 Status Win32SerialPortStore::WriteDcb(int classKey, std::span<const uint8_t> block) {
-  Key key;
+  OwnedKey key;
   LONG result = RegOpenKeyExW(HKEY_LOCAL_MACHINE, PortsClassKey(classKey).c_str(), 0, KEY_WRITE, key.out());
   if (result != ERROR_SUCCESS) return Failure(result, "RegOpenKeyEx Ports class");
   result = RegSetValueExW(key.get(), L"DCB", 0, REG_NONE, block.data(), static_cast<DWORD>(block.size()));

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "common/os/win32/owned.h"
 #include "common/os/win32/wide.h"
 
 namespace varnel::win32 {
@@ -27,16 +28,6 @@ HMODULE SystemKernel32() {
   }
   return GetModuleHandleW(L"kernel32.dll");
 }
-
-class Token {
- public:
-  ~Token() { if (h_) CloseHandle(h_); }
-  HANDLE* out() { return &h_; }
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_ = nullptr;
-};
 
 }  // namespace
 
@@ -83,7 +74,7 @@ Status Win32SystemInfo::Is64BitSystem(bool& is64) {
 }
 
 Status Win32SystemInfo::UserGroups(std::vector<os::Sid>& groups) {
-  Token token;
+  OwnedHandle token;
   if (!OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, token.out())) {
     if (GetLastError() != ERROR_NO_TOKEN) return LastError("OpenThreadToken");
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.out())) return LastError("OpenProcessToken");
