@@ -8,6 +8,7 @@
 #include "common/os/win32/win32_platform.h"
 #include "common/os/win32/win32_registry.h"
 #include "common/os/win32/win32_system.h"
+#include "common/os/testing/platform_contracts.h"
 #include "common/system/classify.h"
 #include "common/version/version_text.h"
 
@@ -40,12 +41,15 @@ TEST(Win32System, ReportsA64BitNtSystemThatClassifiesAsWindows7OrLater) {
   EXPECT_EQ(sys::IsAdministrator(system), sys::HasAdministrators(groups));
 }
 
-TEST(Win32FsRedirection, SwitchesOffAndBack) {
+TEST(Win32Adapters, KeepTheLockWindowRedirectionAndVersionContracts) {
+  Win32InstanceLock lock;
+  os::testing::CheckInstanceLockContract(lock, "VarnelContract" + std::to_string(GetCurrentProcessId()));
+  Win32Desktop desktop;
+  os::testing::CheckDesktopContract(desktop, "Varnel no such window");
   Win32FsRedirection redirection;
-  EXPECT_EQ(redirection.Check(), os::FsRedirection::Availability::Ready);
-  uintptr_t saved = 0;
-  ASSERT_TRUE(redirection.Disable(saved).ok());
-  EXPECT_TRUE(redirection.Revert(saved).ok());
+  os::testing::CheckRedirectionContract(redirection);
+  Win32FileVersions versions;
+  os::testing::CheckFileVersionsContract(versions, "C:\\windows\\none.sys");
 }
 
 TEST(Win32Desktop, FindsWindowsByTheirCaptionInAnyScript) {
@@ -61,15 +65,6 @@ TEST(Win32Desktop, FindsWindowsByTheirCaptionInAnyScript) {
   EXPECT_FALSE(IsIconic(window)) << "restored from its icon";
   DestroyWindow(window);
   EXPECT_EQ(desktop.FindByCaption(chinese), 0u);
-}
-
-TEST(Win32InstanceLock, TheSecondAcquireSeesTheFirst) {
-  Win32InstanceLock lock;
-  bool existed = true;
-  ASSERT_TRUE(lock.Acquire("VarnelLockTest", existed).ok());
-  EXPECT_FALSE(existed);
-  ASSERT_TRUE(lock.Acquire("VarnelLockTest", existed).ok());
-  EXPECT_TRUE(existed);
 }
 
 TEST(Win32SerialPortStore, WritesTheNtPortsValueAndTheProfileLine) {

@@ -30,6 +30,7 @@ class SimDesktop : public Desktop {
   }
   Status BringForward(WindowRef window) override {
     if (Status st = faults.Enter("BringForward"); !st) return st;
+    if (window == 0 || window > last_) return Status::Fail(1400, "BringForward");  // no such window
     broughtForward.push_back(window);
     return Status::Ok();
   }
