@@ -107,7 +107,7 @@ TEST_F(SampleMedium, ReadsTheSecondUsbMonitorForUsbPortsOnly) {
 }
 
 TEST_F(SampleMedium, TextsCarryTheirLineBreaks) {
-  EXPECT_EQ(config.Text("Setup", "Caption"), "Varnel Printer Driver Setup");
+  EXPECT_EQ(config.Text("Setup", "Caption"), "Kiln");
   EXPECT_EQ(config.Text("Message", "IDS_INF_RESTART"),
             "The printer driver has been installed.\r\nWindows must be restarted before the printer can be used.\r\n"
             "Restart now?");

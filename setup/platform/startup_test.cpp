@@ -37,6 +37,12 @@ TEST_F(Startup, PassesOnTheSampleMediumAndTakesTheFlagFromTheSystem) {
   EXPECT_EQ(lock.held.count("Kiln"), 1u);
 }
 
+TEST_F(Startup, TheWizardsCaptionIsOneTheUninstallerLooksFor) {
+  // The window title comes from the language file; the uninstaller finds the wizard by it.
+  const std::string caption = config.Text("Setup", "Caption");
+  EXPECT_TRUE(caption == kWizardCaptions[0] || caption == kWizardCaptions[1]) << caption;
+}
+
 TEST_F(Startup, ASecondInstanceBringsTheFirstForwardAndEndsSilently) {
   lock.held.insert("Kiln");
   const os::WindowRef first = desktop.Open("\xE6\x89\x93\xE5\x8D\xB0\xE6\x9C\xBA\xE9\xA9\xB1\xE5\x8A\xA8\xE5\xAE\x89"
