@@ -123,6 +123,29 @@ std::optional<std::string> Profile::Find(std::string_view section, std::string_v
   return std::nullopt;
 }
 
+std::vector<std::string> Profile::Sections() const {
+  std::vector<std::string> names;
+  for (size_t i = 1; i < sections_.size(); ++i) {
+    bool seen = false;
+    for (const std::string& name : names) seen = seen || EqualsNoCase(name, sections_[i].name);
+    if (!seen) names.push_back(sections_[i].name);
+  }
+  return names;
+}
+
+std::vector<std::string> Profile::Keys(std::string_view section) const {
+  std::vector<std::string> keys;
+  section = Trim(section);
+  for (const Section& s : sections_) {
+    if (!EqualsNoCase(s.name, section)) continue;
+    for (const Entry& e : s.entries) {
+      if (e.value) keys.push_back(e.key);
+    }
+    break;
+  }
+  return keys;
+}
+
 std::string Profile::GetString(std::string_view section, std::string_view key, std::string_view fallback,
                                size_t size) const {
   const std::optional<std::string> value = Find(section, key);

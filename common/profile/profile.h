@@ -41,6 +41,11 @@ class Profile {
   // The value of the first key `key` in the first section `section`, or nothing.
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;
 
+  // The section names in file order (a repeated name once), and the names of the keys
+  // with a value in the first section of a name.
+  std::vector<std::string> Sections() const;
+  std::vector<std::string> Keys(std::string_view section) const;
+
   // The value, or `fallback` when there is none, cut to what a buffer of `size` bytes
   // holds with its terminating NUL (size - 1 bytes).
   std::string GetString(std::string_view section, std::string_view key, std::string_view fallback,

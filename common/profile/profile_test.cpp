@@ -44,6 +44,13 @@ TEST(Profile, DecodesUnicodeFilesToUtf8AndSurvivesBrokenOnes) {
   EXPECT_EQ(Profile::Parse(Bytes("\xFF")).GetString("A", "k", "0"), "0");
 }
 
+TEST(Profile, ListsSectionsOnceAndTheKeysOfTheFirstSectionWithValues) {
+  const Profile profile = Profile::Parse(Bytes("top=1\n[A]\nk=1\nlonely\n=e\n[B]\nb=2\n[a]\nlate=3\n"));
+  EXPECT_EQ(profile.Sections(), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(profile.Keys("a"), (std::vector<std::string>{"k", ""}));
+  EXPECT_TRUE(profile.Keys("none").empty());
+}
+
 TEST(ToNumber, TakesTheLeadingDigitsOnly) {
   const struct {
     const char* text;

@@ -116,6 +116,35 @@ TEST_F(SampleMedium, TextsCarryTheirLineBreaks) {
   EXPECT_EQ(config.Text("Confirm", "Protocol.Xonoff"), "Xon/Xoff");
 }
 
+TEST(ChineseMedium, HasEveryTextOfTheEnglishOneAndAsksForTheChineseFont) {
+  os::sim::SimFiles english, chinese;
+  ASSERT_GT(testing::LoadSampleMedium(english, kMediumFolder), 10);
+  ASSERT_GT(testing::LoadSampleMedium(chinese, kMediumFolder, /*chinese=*/true), 10);
+  const std::string language = std::string(kMediumFolder) + kLanguageIni;
+  const profile::Profile en = profile::Profile::Parse(english.Contents(language));
+  const profile::Profile zh = profile::Profile::Parse(chinese.Contents(language));
+  ASSERT_EQ(zh.Sections().size(), en.Sections().size());
+  int keys = 0;
+  for (const std::string& section : en.Sections()) {
+    for (const std::string& key : en.Keys(section)) {
+      EXPECT_TRUE(zh.Find(section, key).has_value()) << "[" << section << "] " << key;
+      ++keys;
+    }
+  }
+  EXPECT_GT(keys, 90);
+
+  const Configuration config(chinese, kMediumFolder);
+  EXPECT_EQ(config.CommonNumber("LANGUAGE"), 0u);
+  EXPECT_EQ(config.Text("Legal", "Accept"),
+            "\xE6\x88\x91\xE6\x8E\xA5\xE5\x8F\x97\xE6\x89\x80\xE6\x9C\x89\xE7\x9A\x84\xE8\xBD\xAF\xE4\xBB\xB6"
+            "\xE8\xAE\xB8\xE5\x8F\xAF\xE6\x9D\xA1\xE6\xAC\xBE(&A)")
+      << "UTF-16 texts come back as UTF-8";
+  // The list entries whose letters the port page takes stay as the settings string needs them.
+  EXPECT_EQ(config.Text("Confirm", "Protocol.Xonoff"), "Xon/Xoff");
+  EXPECT_EQ(config.Text("Confirm", "Parity.Even"), "Even");
+  EXPECT_EQ(Configuration(english, kMediumFolder).CommonNumber("LANGUAGE"), 1u);
+}
+
 TEST(DeviceEntry, SearchesTheSuffixesInTheirOrder) {
   const struct {
     const char* entry;

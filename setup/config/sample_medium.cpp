@@ -7,19 +7,21 @@
 
 namespace varnel::setup::testing {
 
-std::string SourceMediumFolder() {
+namespace {
+
+std::string SourceFolder(const char* name) {
   const char* source = std::getenv("VARNEL_SOURCE_DIR");
   std::string folder = source ? source : ".";
 #ifdef _WIN32
   // Under Wine the Unix tree is drive Z:.
   if (!folder.empty() && folder.front() == '/') folder = "Z:" + folder;
 #endif
-  return folder + "/medium";
+  return folder + "/" + name;
 }
 
-int LoadSampleMedium(os::sim::SimFiles& files, const std::string& programFolder) {
+int CopyTree(os::sim::SimFiles& files, const std::string& from, const std::string& programFolder) {
   namespace fs = std::filesystem;
-  const fs::path root(SourceMediumFolder());
+  const fs::path root(from);
   std::error_code error;
   if (!fs::is_directory(root, error)) return 0;
   int count = 0;
@@ -32,6 +34,24 @@ int LoadSampleMedium(os::sim::SimFiles& files, const std::string& programFolder)
     files.Put(programFolder + relative, std::move(bytes));
     ++count;
   }
+  return count;
+}
+
+}  // namespace
+
+std::string SourceMediumFolder() { return SourceFolder("medium"); }
+std::string SourceChineseFolder() { return SourceFolder("medium-zh-CN"); }
+
+int LoadSampleMedium(os::sim::SimFiles& files, const std::string& programFolder, bool chinese) {
+  int count = CopyTree(files, SourceMediumFolder(), programFolder);
+  if (!chinese || count == 0) return count;
+  CopyTree(files, SourceChineseFolder(), programFolder);
+  const std::string setup = programFolder + "DRVCONFIG\\setup.ini";
+  const std::vector<uint8_t> bytes = files.Contents(setup);
+  std::string text(bytes.begin(), bytes.end());
+  const size_t at = text.find("LANGUAGE=1");
+  if (at != std::string::npos) text[at + 9] = '0';
+  files.Put(setup, text);
   return count;
 }
 

@@ -105,5 +105,40 @@ TEST(ProfileOnWindows, AgreesWithThePlatformOnEveryKeyOfTheSampleMedium) {
   EXPECT_GT(keys, 1000);
 }
 
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return "";
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), bytes, nullptr, nullptr);
+  return out;
+}
+
+std::wstring Wide(const std::string& utf8) {
+  const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring out(static_cast<size_t>(units), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), units);
+  return out;
+}
+
+TEST(ProfileOnWindows, ReadsTheChineseTextsAsThePlatformsWideReaderDoes) {
+  // The Chinese texts are UTF-16: the platform's wide reader and ours agree on any code page.
+  std::string path = MediumFolder();
+  path.replace(path.rfind("medium\\"), 7, "medium-zh-CN\\");
+  path += "language\\setup.ini";
+  const Profile ours = Profile::Parse(ReadAll(path));
+  const std::wstring file = Wide(path);
+  int keys = 0;
+  for (const std::string& section : ours.Sections()) {
+    for (const std::string& key : ours.Keys(section)) {
+      wchar_t value[2048];
+      const DWORD length = GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), L"0", value, 2048,
+                                                    file.c_str());
+      EXPECT_EQ(ours.GetString(section, key, "0"), Utf8(std::wstring(value, length))) << "[" << section << "] " << key;
+      ++keys;
+    }
+  }
+  EXPECT_GT(keys, 90) << path;
+}
+
 }  // namespace
 }  // namespace varnel::profile
