@@ -50,9 +50,9 @@ std::optional<std::vector<uint8_t>> CommandFromEditText(std::u16string_view text
   return bytes;
 }
 
-uint8_t StoreCommand(std::span<const uint8_t> command, CommandBuffer& buffer) {
+uint8_t StoreCommand(std::span<const uint8_t> command, std::span<uint8_t, kCommandLimit> buffer) {
   const size_t length = std::min(command.size(), buffer.size());
-  buffer.fill(0);
+  std::fill(buffer.begin(), buffer.end(), uint8_t{0});
   std::copy_n(command.begin(), length, buffer.begin());
   return static_cast<uint8_t>(length);
 }

@@ -4,7 +4,6 @@
 // parser, the formatter, the rule of the command edit box's key filter, and the store of
 // a parsed command into a fixed 128-byte buffer.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,8 +21,6 @@ inline constexpr size_t kCommandLimit = 128;
 inline constexpr size_t kCommandTextBufferUnits = 400;
 inline constexpr size_t kCommandTextMaxChars = kCommandTextBufferUnits - 1;
 
-using CommandBuffer = std::array<uint8_t, kCommandLimit>;
-
 // 0-9 for the digits, 10-15 for a-f and A-F, 0 for every other character.
 uint8_t HexDigitValue(char16_t c);
 
@@ -40,7 +37,7 @@ std::optional<std::vector<uint8_t>> CommandFromEditText(std::u16string_view text
 
 // Clears the whole buffer and copies the command to its start; returns the stored length.
 // The command must be at most kCommandLimit bytes long (CommandFromEditText ensures it).
-uint8_t StoreCommand(std::span<const uint8_t> command, CommandBuffer& buffer);
+uint8_t StoreCommand(std::span<const uint8_t> command, std::span<uint8_t, kCommandLimit> buffer);
 
 // The command edit box's decision on one typed character (WM_CHAR).
 enum class CommandKeyAction {

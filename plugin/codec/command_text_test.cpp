@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -117,7 +118,7 @@ TEST(CommandFromEditText, ReadsOnlyWhatTheEditBoxBufferHolds) {
 }
 
 TEST(StoreCommand, ClearsTheWholeBufferBeforeCopying) {
-  CommandBuffer buffer;
+  std::array<uint8_t, kCommandLimit> buffer;
   buffer.fill(0xEE);
   const Bytes command = {0x1D, 0x56, 0x42};
   EXPECT_EQ(StoreCommand(command, buffer), 3);
@@ -126,7 +127,7 @@ TEST(StoreCommand, ClearsTheWholeBufferBeforeCopying) {
   for (size_t i = 3; i < buffer.size(); ++i) ASSERT_EQ(buffer[i], 0) << "byte " << i;
 
   EXPECT_EQ(StoreCommand({}, buffer), 0);
-  EXPECT_EQ(buffer, CommandBuffer{});
+  EXPECT_EQ(buffer, (std::array<uint8_t, kCommandLimit>{}));
   EXPECT_EQ(StoreCommand(Bytes(128, 0xAA), buffer), 128);
   EXPECT_EQ(buffer.back(), 0xAA);
 }
