@@ -7,6 +7,8 @@
 namespace varnel::plugin {
 namespace {
 
+static_assert(kCommandCapacity == kCommandLimit, "the record holds as many command bytes as a dialog accepts");
+
 constexpr std::string_view kTitles[] = {"Start Document Operation", "Start Page Operation",
                                         "End Page Operation", "End Document Operation"};
 
@@ -53,8 +55,8 @@ std::span<const std::string_view> LogoEntries() { return kLogo; }
 OperationForm FormFromJobOperation(const JobOperation& block) {
   OperationForm form;
   form.sendCommand = block.SendCommand == 1;
-  const size_t length = std::min<size_t>(block.CommandLength, block.Command.size());
-  form.commandText = FormatCommandText(std::span(block.Command).first(length));
+  const size_t length = std::min<size_t>(block.CommandLength, kCommandLimit);
+  form.commandText = FormatCommandText(std::span<const uint8_t>(block.Command, length));
   form.feedToCutPosition = block.FeedToCutPosition == 1;
   form.herald = block.UseHerald != 0;
   form.cashDrawer = ListPosition(block.CashDrawer, std::size(kCashDrawer));

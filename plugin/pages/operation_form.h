@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "plugin/pages/job_operation.h"
+#include "plugin/codec/command_text.h"
+#include "plugin/record/private_settings.h"
 
 namespace varnel::plugin {
 

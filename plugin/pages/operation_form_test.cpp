@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace varnel::plugin {
 namespace {
+
+constexpr JobPoint kJobPoints[] = {JobPoint::kStartDocument, JobPoint::kStartPage, JobPoint::kEndPage,
+                                   JobPoint::kEndDocument};
 
 std::u16string Repeat(std::u16string_view piece, size_t count) {
   std::u16string text;
@@ -119,7 +124,8 @@ class ConfirmTest : public ::testing::Test {
   ConfirmTest() {
     stored.SendCommand = 1;
     stored.FeedToCutPosition = 1;
-    stored.Command = {0x1B, 0x40};
+    stored.Command[0] = 0x1B;
+    stored.Command[1] = 0x40;
     stored.CommandLength = 2;
     stored.CashDrawer = 5;
     stored.PaperCut = 2;
@@ -167,7 +173,8 @@ TEST_F(ConfirmTest, ClearingSendCommandKeepsTheCommand) {
   ASSERT_TRUE(block);
   EXPECT_EQ(block->SendCommand, 0);
   EXPECT_EQ(block->CommandLength, 4);
-  EXPECT_EQ(block->Command, (CommandBuffer{0x1D, 0x56, 0x42, 0x00}));
+  const uint8_t expected[kCommandLimit] = {0x1D, 0x56, 0x42, 0x00};
+  EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), block->Command));
 }
 
 TEST_F(ConfirmTest, CommandAtTheLimitIsStoredAndOneByteMoreIsRefused) {
@@ -175,7 +182,7 @@ TEST_F(ConfirmTest, CommandAtTheLimitIsStoredAndOneByteMoreIsRefused) {
   const auto block = ConfirmOperationForm(form, stored);
   ASSERT_TRUE(block);
   EXPECT_EQ(block->CommandLength, 128);
-  EXPECT_EQ(block->Command.back(), 0x7F);
+  EXPECT_EQ(block->Command[kCommandLimit - 1], 0x7F);
 
   form.commandText = Repeat(u"7F", 129);
   EXPECT_FALSE(ConfirmOperationForm(form, stored));

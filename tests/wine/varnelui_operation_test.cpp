@@ -92,8 +92,9 @@ class WhenWindowAppears {
     const auto found = watchers().find(id);
     if (found == watchers().end()) return;
     WhenWindowAppears* self = found->second;
+    // A modal window shows itself once its queue is idle; act on what the user can see.
     const HWND window = FindWindowW(L"#32770", self->caption_.c_str());
-    if (window == nullptr) return;
+    if (window == nullptr || !IsWindowVisible(window)) return;
     self->Stop();
     self->ran_ = true;
     self->script_(window);
@@ -141,7 +142,18 @@ struct Dialog {
     SendMessageW(Item(id), WM_CLEAR, 0, 0);
     Type(id, text);
   }
-  bool IsOpen() const { return IsWindowVisible(window) != FALSE; }
+  // Handles what the controls have posted to the dialog (as its own loop would) and tells
+  // whether the dialog is still open.
+  bool IsOpen() const {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (!IsDialogMessageW(window, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
+    }
+    return IsWindowVisible(window) != FALSE;
+  }
 };
 
 class OperationPageTest : public ::testing::Test {
@@ -268,16 +280,16 @@ TEST_F(OperationPageTest, CommandBoxTakesOnlyHexDigitsSpacesAndAFewMarks) {
     EXPECT_EQ(SendMessageW(dialog.Item(kCommand), WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS, DLGC_WANTALLKEYS);
     dialog.Click(kSendCommand);
     EXPECT_TRUE(dialog.Enabled(kCommand));
-    dialog.Type(kCommand, L"1g x\r\x1b" L"dE");
-    EXPECT_EQ(dialog.ItemText(kCommand), L"1 dE") << "g, x, Enter and Escape are dropped";
+    dialog.Type(kCommand, L"1g x\r\x1b" L"DE");
+    EXPECT_EQ(dialog.ItemText(kCommand), L"1 DE") << "g, x, Enter and Escape are dropped";
     EXPECT_TRUE(dialog.IsOpen()) << "Enter and Escape in the box do not end the dialog";
     dialog.Type(kCommand, L".-");
-    EXPECT_EQ(dialog.ItemText(kCommand), L"1 dE.-");
+    EXPECT_EQ(dialog.ItemText(kCommand), L"1 DE.-");
     dialog.Click(IDOK);
   });
   const BlockAt& at = kBlocks[kStartPage];
   EXPECT_EQ(record()[at.sendCommand], 1);
-  // "1 dE.-": 01, DE, and the marks read as the digit 0.
+  // "1 DE.-": 01, DE, and the marks read as the digit 0.
   EXPECT_EQ(record()[at.commandLength], 3);
   EXPECT_EQ(record()[at.command], 0x01);
   EXPECT_EQ(record()[at.command + 1], 0xDE);
