@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "tests/wine/plugin_sheet.h"
 
@@ -190,6 +191,15 @@ class OperationPageTest : public ::testing::Test {
     }
   }
 
+  // The block's stored command: its length, its bytes and zeros up to the buffer's end.
+  void ExpectCommand(Point point, const std::vector<uint8_t>& bytes) {
+    const BlockAt& at = kBlocks[point];
+    EXPECT_EQ(record()[at.commandLength], bytes.size());
+    for (size_t i = 0; i < 128; ++i) {
+      ASSERT_EQ(record()[at.command + i], i < bytes.size() ? bytes[i] : 0) << "command byte " << i;
+    }
+  }
+
   test::PluginSheet sheet_;
 };
 
@@ -290,10 +300,7 @@ TEST_F(OperationPageTest, CommandBoxTakesOnlyHexDigitsSpacesAndAFewMarks) {
   const BlockAt& at = kBlocks[kStartPage];
   EXPECT_EQ(record()[at.sendCommand], 1);
   // "1 DE.-": 01, DE, and the marks read as the digit 0.
-  EXPECT_EQ(record()[at.commandLength], 3);
-  EXPECT_EQ(record()[at.command], 0x01);
-  EXPECT_EQ(record()[at.command + 1], 0xDE);
-  EXPECT_EQ(record()[at.command + 2], 0x00);
+  ExpectCommand(kStartPage, {0x01, 0xDE, 0x00});
   ExpectOnlyBlockChanged(before, kStartPage);
   EXPECT_TRUE(ApplyEnabled());
 }
@@ -383,8 +390,7 @@ TEST_F(OperationPageTest, DefaultThenOkStoresTheJobPointsDefaults) {
     const BlockAt& at = kBlocks[point];
     EXPECT_EQ(record()[at.sendCommand], 0);
     EXPECT_EQ(record()[at.feedToCut], point == kEndDocument ? 1 : 0);
-    for (size_t i = 0; i < 128; ++i) ASSERT_EQ(record()[at.command + i], 0) << "command byte " << i;
-    EXPECT_EQ(record()[at.commandLength], 0);
+    ExpectCommand(point, {});
     EXPECT_EQ(record()[at.cashDrawer], point == kStartDocument ? 12 : 0);
     EXPECT_EQ(record()[at.paperCut], point == kEndDocument ? 1 : 0);
     EXPECT_EQ(record()[at.paperFeed], 0);
@@ -446,9 +452,7 @@ TEST_F(OperationPageTest, CommandOfMoreThan128BytesIsRefusedAndTheDialogStaysOpe
   });
   EXPECT_EQ(caption, L"Error");
   EXPECT_EQ(text, L"Command length error");
-  const BlockAt& at = kBlocks[kEndDocument];
-  EXPECT_EQ(record()[at.commandLength], 128);
-  for (size_t i = 0; i < 128; ++i) ASSERT_EQ(record()[at.command + i], 0xAA) << "command byte " << i;
+  ExpectCommand(kEndDocument, std::vector<uint8_t>(128, 0xAA));
   ExpectOnlyBlockChanged(before, kEndDocument);
 }
 
@@ -462,9 +466,7 @@ TEST_F(OperationPageTest, ClearingSendCommandKeepsTheCommand) {
   });
   const BlockAt& at = kBlocks[kEndPage];
   EXPECT_EQ(record()[at.sendCommand], 0);
-  EXPECT_EQ(record()[at.commandLength], 4);
-  EXPECT_EQ(record()[at.command], 0x1D);
-  EXPECT_EQ(record()[at.command + 2], 0x42);
+  ExpectCommand(kEndPage, {0x1D, 0x56, 0x42, 0x00});
 }
 
 }  // namespace
