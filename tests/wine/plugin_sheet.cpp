@@ -3,11 +3,11 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-namespace test {
+#include "tests/wine/varnelui_test_support.h"
+
+namespace varnel::test {
 namespace {
 
-// {ABCE80D7-9F46-11D1-882A-00C04FB961EC}
-constexpr CLSID kPluginClass = {0xABCE80D7, 0x9F46, 0x11D1, {0x88, 0x2A, 0x00, 0xC0, 0x4F, 0xB9, 0x61, 0xEC}};
 constexpr int kApplyButton = 0x3021;
 
 }  // namespace
@@ -19,7 +19,6 @@ PluginSheet::~PluginSheet() {
     for (const HPROPSHEETPAGE page : pages_) DestroyPropertySheetPage(page);  // never handed to a sheet
   }
   if (plugin_ != nullptr) plugin_->Release();
-  if (module_ != nullptr) FreeLibrary(module_);
 }
 
 bool PluginSheet::Fail(std::string why) {
@@ -47,19 +46,8 @@ bool PluginSheet::Open(Page start) {
   const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
-  module_ = LoadLibraryW(L"VarnelUI.dll");
-  if (module_ == nullptr) return Fail("VarnelUI.dll not loaded, error " + std::to_string(GetLastError()));
-  using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-  const auto get_class_object =
-      reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module_, "DllGetClassObject")));
-  if (get_class_object == nullptr) return Fail("no DllGetClassObject");
-  IClassFactory* factory = nullptr;
-  if (FAILED(get_class_object(kPluginClass, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
-    return Fail("no class factory");
-  }
-  const HRESULT created = factory->CreateInstance(nullptr, IID_IPrintOemUI, reinterpret_cast<void**>(&plugin_));
-  factory->Release();
-  if (FAILED(created)) return Fail("no IPrintOemUI");
+  plugin_ = CreatePlugin();
+  if (plugin_ == nullptr) return Fail("no plug-in object from VarnelUI.dll, error " + std::to_string(GetLastError()));
 
   OEMDMPARAM settings{};
   settings.cbSize = sizeof(settings);
@@ -103,4 +91,4 @@ HWND PluginSheet::ShowPage(Page page) {
 
 bool PluginSheet::ApplyEnabled() const { return IsWindowEnabled(GetDlgItem(sheet_, kApplyButton)) != FALSE; }
 
-}  // namespace test
+}  // namespace varnel::test

@@ -14,7 +14,7 @@
 
 #include "plugin/frame/oem_ui.h"
 
-namespace test {
+namespace varnel::test {
 
 class PluginSheet {
  public:
@@ -27,7 +27,7 @@ class PluginSheet {
   PluginSheet(const PluginSheet&) = delete;
   PluginSheet& operator=(const PluginSheet&) = delete;
 
-  // Loads the module, fills the record with the plug-in's defaults and opens the sheet on
+  // Makes a plug-in object of the module, fills the record with the plug-in's defaults and opens the sheet on
   // `start`. False with failure() telling why.
   bool Open(Page start = kOperation);
   const std::string& failure() const { return failure_; }
@@ -47,7 +47,6 @@ class PluginSheet {
   bool Fail(std::string why);
 
   std::string failure_;
-  HMODULE module_ = nullptr;
   IPrintOemUI* plugin_ = nullptr;
   alignas(8) Record record_{};
   OEMCUIPPARAM common_params_{};
@@ -57,4 +56,4 @@ class PluginSheet {
   int set_result_calls_ = 0;
 };
 
-}  // namespace test
+}  // namespace varnel::test

@@ -200,7 +200,7 @@ class OperationPageTest : public ::testing::Test {
     }
   }
 
-  test::PluginSheet sheet_;
+  varnel::test::PluginSheet sheet_;
 };
 
 TEST_F(OperationPageTest, DefaultRecordOpensEachJobPointWithItsTitleAndDefaults) {
@@ -454,6 +454,14 @@ TEST_F(OperationPageTest, CommandOfMoreThan128BytesIsRefusedAndTheDialogStaysOpe
   EXPECT_EQ(text, L"Command length error");
   ExpectCommand(kEndDocument, std::vector<uint8_t>(128, 0xAA));
   ExpectOnlyBlockChanged(before, kEndDocument);
+}
+
+TEST_F(OperationPageTest, ApplyReportsToTheSheetAndClearsTheChange) {
+  WithDialog(kStartDocument, [&](Dialog& dialog) { dialog.Click(IDOK); });
+  EXPECT_TRUE(ApplyEnabled()) << "OK marks the page changed";
+  SendMessageW(sheet_.sheet(), PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
+  EXPECT_EQ(sheet_.setResultCalls(), 1);
+  EXPECT_FALSE(ApplyEnabled());
 }
 
 TEST_F(OperationPageTest, ClearingSendCommandKeepsTheCommand) {
