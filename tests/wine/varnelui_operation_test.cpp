@@ -39,8 +39,6 @@ constexpr BlockAt kBlocks[] = {
     /* kEndPage       */ {452, 453, 454, 582, 583, 584, 585, 587, 588, 586, 592, 593, 594, 595, 596},
     /* kEndDocument   */ {308, 309, 310, 438, 439, 440, 441, 443, 444, 442, 448, 449, 450, 451, 452},
 };
-constexpr size_t kBlocksBegin = 16;
-constexpr size_t kBlocksEnd = 596;
 
 uint32_t U32At(const Record& record, size_t at) {
   return record[at] | record[at + 1] << 8 | record[at + 2] << 16 | uint32_t{record[at + 3]} << 24;
@@ -169,7 +167,6 @@ class OperationPageTest : public ::testing::Test {
       Dialog dialog{window};
       script(dialog);
       if (IsWindow(window) && dialog.IsOpen()) {
-        ended = false;
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
       } else {
         ended = true;
@@ -210,8 +207,14 @@ TEST_F(OperationPageTest, DefaultRecordOpensEachJobPointWithItsTitleAndDefaults)
     WithDialog(point, [&](Dialog& dialog) {
       EXPECT_EQ(dialog.Title(), kTitles[point]);
       EXPECT_EQ(dialog.Selected(kCashDrawer), point == kStartDocument ? 12 : 0);
+      EXPECT_EQ(dialog.ItemText(kCashDrawer),
+                point == kStartDocument ? L"Cash Drawer #1+#2 Waiting 60ms" : L"No Cash Drawer");
       EXPECT_EQ(dialog.Checked(kFeedToCut), point == kEndDocument);
       EXPECT_EQ(dialog.Selected(kPaperCut), point == kEndDocument ? 1 : 0);
+      EXPECT_EQ(dialog.ItemText(kPaperCut), point == kEndDocument ? L"Partial Cut" : L"No Cut");
+      EXPECT_EQ(dialog.ItemText(kBuzzer), L"Beep off");
+      EXPECT_EQ(dialog.ItemText(kLogo), L"Not Print Logo");
+      EXPECT_EQ(dialog.ItemText(kHeraldSetting), L"Enable");
       EXPECT_FALSE(dialog.Checked(kSendCommand));
       EXPECT_FALSE(dialog.Enabled(kCommand));
       EXPECT_EQ(dialog.ItemText(kCommand), L"");
