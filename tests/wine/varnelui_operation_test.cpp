@@ -11,14 +11,16 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "tests/wine/plugin_sheet.h"
+#include "tests/wine/support/when_window_appears.h"
 
 namespace {
 
+using varnel::winetest::HandlePendingMessages;
+using varnel::winetest::WhenWindowAppears;
 using Record = std::array<uint8_t, 1464>;
 
 // Job points in the order of the page's buttons.
@@ -67,50 +69,6 @@ constexpr int kAfterCut = 1034;
 constexpr int kVolumeSpin = 1035;
 constexpr int kLogoRadios[] = {kAlignLeft, kAlignCentered, kAlignRight, kBeforeCut, kAfterCut};
 
-// --- Playing the user's part while a modal window runs ---------------------------------
-
-// Runs `action` (which opens a modal window and returns when it ends); the first time a
-// top-level window captioned `caption` exists, `script` runs with it from a timer that the
-// modal loop dispatches. Returns whether the script ran.
-class WhenWindowAppears {
- public:
-  WhenWindowAppears(std::wstring caption, std::function<void(HWND)> script)
-      : caption_(std::move(caption)), script_(std::move(script)) {
-    id_ = SetTimer(nullptr, 0, 20, OnTimer);
-    watchers()[id_] = this;
-  }
-  ~WhenWindowAppears() { Stop(); }
-  bool ran() const { return ran_; }
-
- private:
-  static std::map<UINT_PTR, WhenWindowAppears*>& watchers() {
-    static std::map<UINT_PTR, WhenWindowAppears*> map;
-    return map;
-  }
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    const auto found = watchers().find(id);
-    if (found == watchers().end()) return;
-    WhenWindowAppears* self = found->second;
-    // A modal window shows itself once its queue is idle; act on what the user can see.
-    const HWND window = FindWindowW(L"#32770", self->caption_.c_str());
-    if (window == nullptr || !IsWindowVisible(window)) return;
-    self->Stop();
-    self->ran_ = true;
-    self->script_(window);
-  }
-  void Stop() {
-    if (id_ == 0) return;
-    KillTimer(nullptr, id_);
-    watchers().erase(id_);
-    id_ = 0;
-  }
-
-  std::wstring caption_;
-  std::function<void(HWND)> script_;
-  UINT_PTR id_ = 0;
-  bool ran_ = false;
-};
-
 // What a user does and sees in the operation dialog.
 struct Dialog {
   HWND window;
@@ -141,16 +99,9 @@ struct Dialog {
     SendMessageW(Item(id), WM_CLEAR, 0, 0);
     Type(id, text);
   }
-  // Handles what the controls have posted to the dialog (as its own loop would) and tells
-  // whether the dialog is still open.
+  // Whether the dialog is still open, once what its controls have posted to it is handled.
   bool IsOpen() const {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (!IsDialogMessageW(window, &message)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-      }
-    }
+    HandlePendingMessages(window);
     return IsWindowVisible(window) != FALSE;
   }
 };
