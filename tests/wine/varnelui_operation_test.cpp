@@ -91,6 +91,17 @@ struct Dialog {
     SendMessageW(Item(list), CB_SETCURSEL, position, 0);
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(list)));
   }
+  // A key pressed and released on the keyboard, reaching the window that has the focus.
+  void PressKey(WORD key) const {
+    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input = {};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+      input.ki.dwFlags = flags;
+      SendInput(1, &input, sizeof(input));
+      HandlePendingMessages(window);
+    }
+  }
   void Type(int id, std::wstring_view text) const {
     for (const wchar_t c : text) SendMessageW(Item(id), WM_CHAR, c, 1);
   }
@@ -257,6 +268,20 @@ TEST_F(OperationPageTest, CommandBoxTakesOnlyHexDigitsSpacesAndAFewMarks) {
   ExpectCommand(kStartPage, {0x01, 0xDE, 0x00});
   ExpectOnlyBlockChanged(before, kStartPage);
   EXPECT_TRUE(ApplyEnabled());
+}
+
+TEST_F(OperationPageTest, TabInTheCommandBoxMovesToTheNextControl) {
+  WithDialog(kStartPage, [&](Dialog& dialog) {
+    dialog.Click(kSendCommand);
+    SetForegroundWindow(dialog.window);
+    SetFocus(dialog.Item(kCommand));
+    HandlePendingMessages(dialog.window);
+    ASSERT_EQ(GetFocus(), dialog.Item(kCommand));
+    dialog.PressKey(VK_TAB);
+    EXPECT_NE(GetFocus(), dialog.Item(kCommand));
+    EXPECT_EQ(dialog.ItemText(kCommand), L"") << "the Tab character is not typed";
+    dialog.Click(IDCANCEL);
+  });
 }
 
 TEST_F(OperationPageTest, FeedAndVolumeAreCutToTheirRanges) {
