@@ -58,11 +58,11 @@ uint8_t StoreCommand(std::span<const uint8_t> command, std::span<uint8_t, kComma
 }
 
 CommandKeyAction FilterCommandKey(const CommandKey& key) {
-  if (key.tab_down) return CommandKeyAction::kNextControl;
+  if (key.tabDown) return CommandKeyAction::kNextControl;
   // Backspace, full stop and hyphen-minus always reach the box.
   if (key.ch == 8 || key.ch == u'.' || key.ch == u'-') return CommandKeyAction::kPassOn;
   // With Ctrl down the characters are the clipboard shortcuts.
-  if (key.ctrl_down) return CommandKeyAction::kPassOn;
+  if (key.ctrlDown) return CommandKeyAction::kPassOn;
   static constexpr std::u16string_view kAccepted = u"0123456789abcdefABCDEF ";
   return kAccepted.find(key.ch) != std::u16string_view::npos ? CommandKeyAction::kPassOn
                                                              : CommandKeyAction::kDrop;

@@ -36,7 +36,7 @@ std::u16string FormatCommandText(std::span<const uint8_t> bytes);
 std::optional<std::vector<uint8_t>> CommandFromEditText(std::u16string_view text);
 
 // Clears the whole buffer and copies the command to its start; returns the stored length.
-// The command must be at most kCommandLimit bytes long (CommandFromEditText ensures it).
+// A command longer than the buffer is cut to it (CommandFromEditText never gives one).
 uint8_t StoreCommand(std::span<const uint8_t> command, std::span<uint8_t, kCommandLimit> buffer);
 
 // The command edit box's decision on one typed character (WM_CHAR).
@@ -47,8 +47,8 @@ enum class CommandKeyAction {
 };
 struct CommandKey {
   char16_t ch = 0;
-  bool tab_down = false;
-  bool ctrl_down = false;
+  bool tabDown = false;
+  bool ctrlDown = false;
 };
 CommandKeyAction FilterCommandKey(const CommandKey& key);
 

@@ -136,8 +136,8 @@ TEST(FilterCommandKey, TypedCharacters) {
   using A = CommandKeyAction;
   const struct {
     char16_t ch;
-    bool tab_down;
-    bool ctrl_down;
+    bool tabDown;
+    bool ctrlDown;
     A action;
   } cases[] = {
       {u'0', false, false, A::kPassOn},  {u'9', false, false, A::kPassOn},
@@ -157,7 +157,7 @@ TEST(FilterCommandKey, TypedCharacters) {
   };
   for (size_t row = 0; row < std::size(cases); ++row) {
     const auto& c = cases[row];
-    EXPECT_EQ(FilterCommandKey({c.ch, c.tab_down, c.ctrl_down}), c.action) << "row " << row;
+    EXPECT_EQ(FilterCommandKey({c.ch, c.tabDown, c.ctrlDown}), c.action) << "row " << row;
   }
 }
 
