@@ -110,6 +110,8 @@ endfunction()
 function(varnel_pe target)
   cmake_parse_arguments(ARG "" "DEF" "" ${ARGN})
   set_target_properties(${target} PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  # What ships carries no symbol tables.
+  target_link_options(${target} PRIVATE $<$<CONFIG:Release>:-s>)
   if(ARG_DEF)
     get_filename_component(ARG_DEF ${ARG_DEF} ABSOLUTE)
     target_sources(${target} PRIVATE ${ARG_DEF})

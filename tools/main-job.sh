@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh
 VARNEL_PRESETS="win32 win64" tools/build-all.sh
 tools/make-medium.sh build/medium
+tools/make-medium.sh --chinese build/medium-zh-CN >/dev/null
 echo
 echo "== the installation medium (build/medium)"
 (cd build/medium && find . -type f | LC_ALL=C sort | while read -r f; do
@@ -13,3 +14,5 @@ echo "== the installation medium (build/medium)"
   case "$f" in *.exe|*.dll|*.EXE|*.DLL) kind=$(objdump -f "$f" 2>/dev/null | sed -n 's/.*file format //p' | head -1) ;; esac
   printf '%10d  %-48s %s\n' "$(stat -c %s "$f")" "${f#./}" "$kind"
 done)
+echo
+echo "The same medium with the Chinese texts selected: build/medium-zh-CN"
