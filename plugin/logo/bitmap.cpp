@@ -108,6 +108,16 @@ bool IndicesInPalette(const uint8_t* indices, int32_t width, size_t paletteSize)
   return highest < paletteSize;
 }
 
+// A fixed step lets the compiler vectorise the luma of the colour pixels.
+template <size_t kStep>
+void DecodeTrueColour(std::span<const uint8_t> file, const BitmapInfo& info, GrayImage& image) {
+  for (int32_t r = 0; r < info.height; ++r) {
+    const uint8_t* in = info.Row(file, r).data();
+    uint8_t* out = image.Row(r);
+    for (int32_t x = 0; x < info.width; ++x) out[x] = Luma(in[kStep * x + 2], in[kStep * x + 1], in[kStep * x]);
+  }
+}
+
 Status DecodeGray(std::span<const uint8_t> file, GrayImage& image) {
   BitmapInfo info;
   if (Status st = ReadBitmap(file, info); !st) return st;
@@ -116,13 +126,12 @@ Status DecodeGray(std::span<const uint8_t> file, GrayImage& image) {
   const size_t count = size_t(info.width) * size_t(info.height);
   if (image.pixels.size() != count) image.pixels.resize(count);
 
-  if (info.bitsPerPixel >= 24) {
-    const size_t step = info.bitsPerPixel / 8;
-    for (int32_t r = 0; r < info.height; ++r) {
-      const uint8_t* in = info.Row(file, r).data();
-      uint8_t* out = image.Row(r);
-      for (int32_t x = 0; x < info.width; ++x, in += step) out[x] = Luma(in[2], in[1], in[0]);
-    }
+  if (info.bitsPerPixel == 24) {
+    DecodeTrueColour<3>(file, info, image);
+    return Status::Ok();
+  }
+  if (info.bitsPerPixel == 32) {
+    DecodeTrueColour<4>(file, info, image);
     return Status::Ok();
   }
 

@@ -113,36 +113,38 @@ void OrderedDither(const GrayImage& image, const ToneCurve& tone, Matrix matrix,
 }
 
 // Floyd-Steinberg: each pixel's error goes 7/16 right, 3/16 below left, 5/16 below and
-// 1/16 below right. Errors are kept in sixteenths in two rows with a margin each side.
+// 1/16 below right. Errors are kept in sixteenths; the row below is written once per
+// pixel, its cell x - 1 being complete when pixel x has given its share.
 void ErrorDiffuse(const GrayImage& image, const ToneCurve& tone, uint8_t* pixels, HalftoneWork& work) {
   const int32_t width = image.width;
   const uint32_t rowBytes = RowBytes(width, 1);
-  work.errors.assign(2 * (size_t(width) + 2), 0);
+  work.errors.assign(2 * (size_t(width) + 1), 0);
   int32_t* current = work.errors.data() + 1;
-  int32_t* next = current + width + 2;
+  int32_t* below = current + width + 1;
   work.row.resize(size_t(width) + 8);
   uint8_t* ones = work.row.data();
   for (int32_t r = 0; r < image.height; ++r) {
     const uint8_t* in = image.Row(r);
-    int32_t carry = 0;  // the 7/16 for the next pixel of this row
+    int32_t right = 0;      // the 7/16 for the next pixel of this row
+    int32_t belowLeft = 0;  // what cell x - 1 of the row below has gathered so far
+    int32_t belowHere = 0;  // the same for cell x
     for (int32_t x = 0; x < width; ++x) {
-      const int32_t value = tone[in[x]] + ((current[x] + carry + 8) >> 4);
-      const bool white = value >= 128;
-      ones[x] = white;
+      const int32_t value = tone[in[x]] + ((current[x] + right + 8) >> 4);
+      const int32_t white = value >= 128;
+      ones[x] = uint8_t(white);
       const int32_t error = value - (white ? 255 : 0);
-      carry = 7 * error;
-      next[x - 1] += 3 * error;
-      next[x] += 5 * error;
-      next[x + 1] = error;  // the first contribution to this cell in this row
+      right = 7 * error;
+      below[x - 1] = belowLeft + 3 * error;
+      belowLeft = belowHere + 5 * error;
+      belowHere = error;
     }
+    below[width - 1] = belowLeft;
     std::memset(ones + width, 0, 8);
     uint8_t* out = pixels + size_t(image.height - 1 - r) * rowBytes;
     const int32_t bytes = (width + 7) / 8;
     for (int32_t b = 0; b < bytes; ++b) out[b] = PackEight(ones + 8 * b);
     std::memset(out + bytes, 0, rowBytes - uint32_t(bytes));
-    std::swap(current, next);
-    next[-1] = 0;
-    next[0] = 0;
+    std::swap(current, below);
   }
 }
 
