@@ -102,3 +102,22 @@ TEST(SimSpooler, RecordsEachJobWithItsWrites) {
 
 }  // namespace
 }  // namespace varnel::os::sim
+
+#include "common/os/testing/contracts.h"
+
+namespace varnel::os::sim {
+namespace {
+
+TEST(SimContracts, FilesRegistryAndSpoolerKeepTheInterfaceContracts) {
+  SimFiles files;
+  ASSERT_TRUE(files.MakeDirectory("C:\\Temp").ok());
+  testing::CheckFilesContract(files, "C:\\Temp");
+  SimRegistry registry;
+  testing::CheckRegistryContract(registry, "Software\\VarnelContract");
+  SimSpooler spooler;
+  spooler.AddPrinter("Varnel Test");
+  testing::CheckSpoolerHandleContract(spooler, "Varnel Test");
+}
+
+}  // namespace
+}  // namespace varnel::os::sim

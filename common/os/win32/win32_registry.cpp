@@ -81,11 +81,14 @@ Status Win32Registry::GetDword(os::RegRoot root, const std::string& key, const s
                                os::RegView view) {
   Key k;
   if (Status st = FromResult(k.Open(root, key, KEY_READ, view), "RegOpenKeyEx " + key); !st) return st;
-  DWORD type = 0, number = 0, bytes = sizeof(number);
-  const LONG result =
-      RegQueryValueExW(k.get(), Widen(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number), &bytes);
+  // Ask for the type first: a longer value of another type would answer "more data".
+  DWORD type = 0, number = 0, bytes = 0;
+  LONG result = RegQueryValueExW(k.get(), Widen(name).c_str(), nullptr, &type, nullptr, &bytes);
   if (result != ERROR_SUCCESS) return FromResult(result, "RegQueryValueEx " + name);
   if (type != REG_DWORD) return Status::Fail(ERROR_INVALID_DATA, name);
+  bytes = sizeof(number);
+  result = RegQueryValueExW(k.get(), Widen(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number), &bytes);
+  if (result != ERROR_SUCCESS) return FromResult(result, "RegQueryValueEx " + name);
   value = number;
   return Status::Ok();
 }
