@@ -1,0 +1,19 @@
+#pragma once
+// The "Operation" page of the document settings sheet: what the printer does at the
+// four job points.
+// Registered on its sheet and following the shared page protocol; its controls are not
+// served yet.
+
+#include "plugin/frame/sheet_page.h"
+
+namespace varnel::plugin {
+
+class OperationPage final : public DocumentPage {
+ public:
+  using DocumentPage::DocumentPage;
+
+ protected:
+  INT_PTR OnInit() override;
+};
+
+}  // namespace varnel::plugin

@@ -1,0 +1,7 @@
+#include "plugin/pages/utility_page.h"
+
+namespace varnel::plugin {
+
+INT_PTR UtilityPage::OnInit() { return TRUE; }
+
+}  // namespace varnel::plugin
