@@ -22,25 +22,6 @@ OemUiPlugin::~OemUiPlugin() {
   ObjectDestroyed();
 }
 
-HRESULT OemUiPlugin::QueryInterface(REFIID iid, void** out) {
-  if (out == nullptr) return E_POINTER;
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPrintOemUI)) {
-    *out = static_cast<IPrintOemUI*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG OemUiPlugin::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG OemUiPlugin::Release() {
-  const LONG count = InterlockedDecrement(&references_);
-  if (count == 0) delete this;
-  return static_cast<ULONG>(count);
-}
-
 HRESULT OemUiPlugin::GetInfo(DWORD mode, PVOID buffer, DWORD size, PDWORD needed) {
   uint32_t needed_size = needed != nullptr ? *needed : 0;
   const Answer answer = AnswerGetInfo(mode, buffer, size, needed != nullptr ? &needed_size : nullptr);

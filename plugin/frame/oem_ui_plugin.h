@@ -3,22 +3,19 @@
 // answers the driver's queries and adds the plug-in's pages to the two sheets; everything
 // else the interface offers is declined.
 
+#include "plugin/frame/com_object.h"
 #include "plugin/frame/oem_ui.h"
 #include "plugin/frame/sheet_context.h"
 
 namespace varnel::plugin {
 
-class OemUiPlugin final : public IPrintOemUI {
+class OemUiPlugin final : public ComObject<OemUiPlugin, IPrintOemUI> {
  public:
   OemUiPlugin();
-  ~OemUiPlugin();
+  ~OemUiPlugin();  // releases the helper
   OemUiPlugin(const OemUiPlugin&) = delete;
   OemUiPlugin& operator=(const OemUiPlugin&) = delete;
-
-  // IUnknown
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
+  static const IID& InterfaceId() { return IID_IPrintOemUI; }
 
   // IPrintOemUI
   HRESULT STDMETHODCALLTYPE GetInfo(DWORD mode, PVOID buffer, DWORD size, PDWORD needed) override;
@@ -39,7 +36,6 @@ class OemUiPlugin final : public IPrintOemUI {
   HRESULT STDMETHODCALLTYPE UpdateExternalFonts(HANDLE, HANDLE, PWSTR) override;
 
  private:
-  LONG references_ = 1;
   IPrintOemDriverUI* helper_ = nullptr;
   DeviceSheetContext device_sheet_;
   DocumentSheetContext document_sheet_;

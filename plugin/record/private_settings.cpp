@@ -6,42 +6,36 @@
 namespace varnel::plugin {
 namespace {
 
+// The fields of a job operation carry the same names in every layout and in the plain
+// value, so one copy serves both directions.
+template <typename To, typename From>
+void CopyJobOperation(To& to, const From& from) {
+  to.SendCommand = from.SendCommand;
+  to.FeedToCutPosition = from.FeedToCutPosition;
+  std::memcpy(to.Command, from.Command, kCommandCapacity);
+  to.CommandLength = from.CommandLength;
+  to.CashDrawer = from.CashDrawer;
+  to.PaperCut = from.PaperCut;
+  to.PaperFeed = from.PaperFeed;
+  to.HeraldSetting = from.HeraldSetting;
+  to.UseHerald = from.UseHerald;
+  to.BuzzerVolume = from.BuzzerVolume;
+  to.BuzzerCount = from.BuzzerCount;
+  to.LogoNumber = from.LogoNumber;
+  to.LogoAlign = from.LogoAlign;
+  to.LogoPosition = from.LogoPosition;
+}
+
 template <typename Block>
 JobOperation ReadBlock(const Block& block) {
   JobOperation op;
-  op.SendCommand = block.SendCommand;
-  op.FeedToCutPosition = block.FeedToCutPosition;
-  std::memcpy(op.Command, block.Command, kCommandCapacity);
-  op.CommandLength = block.CommandLength;
-  op.CashDrawer = block.CashDrawer;
-  op.PaperCut = block.PaperCut;
-  op.PaperFeed = block.PaperFeed;
-  op.HeraldSetting = block.HeraldSetting;
-  op.UseHerald = block.UseHerald;
-  op.BuzzerVolume = block.BuzzerVolume;
-  op.BuzzerCount = block.BuzzerCount;
-  op.LogoNumber = block.LogoNumber;
-  op.LogoAlign = block.LogoAlign;
-  op.LogoPosition = block.LogoPosition;
+  CopyJobOperation(op, block);
   return op;
 }
 
 template <typename Block>
 void WriteBlock(Block& block, const JobOperation& op) {
-  block.SendCommand = op.SendCommand;
-  block.FeedToCutPosition = op.FeedToCutPosition;
-  std::memcpy(block.Command, op.Command, kCommandCapacity);
-  block.CommandLength = op.CommandLength;
-  block.CashDrawer = op.CashDrawer;
-  block.PaperCut = op.PaperCut;
-  block.PaperFeed = op.PaperFeed;
-  block.HeraldSetting = op.HeraldSetting;
-  block.UseHerald = op.UseHerald;
-  block.BuzzerVolume = op.BuzzerVolume;
-  block.BuzzerCount = op.BuzzerCount;
-  block.LogoNumber = op.LogoNumber;
-  block.LogoAlign = op.LogoAlign;
-  block.LogoPosition = op.LogoPosition;
+  CopyJobOperation(block, op);
 }
 
 void FillDefaultBarcodeFont1D(BarcodeFont1D& font, uint8_t type) {
