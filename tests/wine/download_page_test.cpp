@@ -1,0 +1,327 @@
+// The Download page of the real VarnelUI.dll in a real property sheet, sending its jobs
+// through Wine's spooler to a printer whose port writes to a file. The open-file dialog
+// and the message boxes are answered from a second thread, the way a user would.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <winspool.h>
+
+#include <atomic>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/os/win32/win32_files.h"
+#include "plugin/logo/bitmap.h"
+#include "plugin/logo/logo_pack.h"
+#include "plugin/logo/test_bitmaps.h"
+#include "resources/varnelui/resource.h"
+#include "tests/wine/support/wine_printer.h"
+#include "tests/wine/varnelui_test_support.h"
+
+namespace varnel::test {
+namespace {
+
+using logo::fixtures::MakeBitmap;
+
+std::vector<HPROPSHEETPAGE> g_pages;
+
+LONG_PTR CALLBACK SheetService(HANDLE, UINT function, LPARAM first, LPARAM) {
+  if (function != CPSFUNC_ADD_PROPSHEETPAGEW) return function == CPSFUNC_SET_RESULT ? 1 : 0;
+  g_pages.push_back(CreatePropertySheetPageW(reinterpret_cast<LPCPROPSHEETPAGEW>(first)));
+  return reinterpret_cast<LONG_PTR>(g_pages.back());
+}
+
+void Pump() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+std::wstring Text(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  return text;
+}
+
+// Answers the dialogs that the page opens on the test's thread: file dialogs get the next
+// queued path, message boxes are read and closed.
+class DialogAnswerer {
+ public:
+  explicit DialogAnswerer(DWORD thread) : thread_(thread), worker_([this] { Run(); }) {}
+  ~DialogAnswerer() {
+    stop_ = true;
+    worker_.join();
+  }
+  void QueuePath(const std::wstring& path) {
+    std::lock_guard lock(mutex_);
+    paths_.push_back(path);
+  }
+  // The messages shown so far ("caption: text"), and forgets them.
+  std::vector<std::wstring> TakeMessages() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(messages_, {});
+  }
+
+ private:
+  static BOOL CALLBACK Visit(HWND window, LPARAM self) {
+    reinterpret_cast<DialogAnswerer*>(self)->Answer(window);
+    return TRUE;
+  }
+  void Run() {
+    while (!stop_) {
+      EnumThreadWindows(thread_, Visit, reinterpret_cast<LPARAM>(this));
+      Sleep(20);
+    }
+  }
+  void Answer(HWND window) {
+    if (!IsWindowVisible(window)) return;
+    const std::wstring caption = Text(window);
+    if (caption == L"Please Select a Logo file" || caption == L"Please select a file") {
+      std::wstring path;
+      {
+        std::lock_guard lock(mutex_);
+        if (paths_.empty()) return;
+        path = paths_.front();
+        paths_.erase(paths_.begin());
+      }
+      SendMessageW(GetDlgItem(window, 0x47C /* cmb13, the file name */), WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>(path.c_str()));
+      PostMessageW(window, WM_COMMAND, IDOK, 0);
+    } else if (caption == L"Error" || caption == L"ok" || caption == L"Information") {
+      const std::wstring text = Text(GetDlgItem(window, 0xFFFF));
+      {
+        std::lock_guard lock(mutex_);
+        messages_.push_back(caption + L": " + text);
+      }
+      PostMessageW(window, WM_COMMAND, IDOK, 0);
+      Sleep(100);
+    }
+  }
+
+  DWORD thread_;
+  std::atomic<bool> stop_{false};
+  std::mutex mutex_;
+  std::vector<std::wstring> paths_;
+  std::vector<std::wstring> messages_;
+  std::thread worker_;
+};
+
+std::string TempFolder() {
+  char buffer[MAX_PATH];
+  GetTempPathA(MAX_PATH, buffer);
+  return buffer;
+}
+
+class DownloadPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    std::string error;
+    ASSERT_TRUE(printer_.Install(L"Varnel Download Test", L"LPT3:", error)) << error;
+    ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(L"Varnel Download Test"), &handle_, nullptr));
+    // The plug-in loads Pixmill.dll from the system folder.
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    CopyFileA("Pixmill.dll", (std::string(system) + "\\Pixmill.dll").c_str(), FALSE);
+
+    ASSERT_NE(VarnelUi::Module(), nullptr);
+    plugin_ = CreatePlugin();
+    ASSERT_NE(plugin_, nullptr);
+    common_.cbSize = sizeof common_;
+    common_.hPrinter = handle_;
+    common_.pPrinterName = name_;
+    ASSERT_EQ(plugin_->CommonUIProp(OEMCUIP_PRNPROP, &common_), S_OK);
+    PROPSHEETUI_INFO info = {};
+    info.cbSize = sizeof info;
+    info.Version = 0x100;
+    info.Reason = 0;
+    info.hComPropSheet = reinterpret_cast<HANDLE>(0x5EE7);
+    info.pfnComPropSheet = SheetService;
+    g_pages.clear();
+    ASSERT_EQ(plugin_->DevicePropertySheets(&info, 0), S_OK);
+    PROPSHEETHEADERW header = {};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_MODELESS;
+    header.pszCaption = L"Varnel Download Test";
+    header.nPages = UINT(g_pages.size());
+    header.phpage = g_pages.data();
+    sheet_ = reinterpret_cast<HWND>(PropertySheetW(&header));
+    ASSERT_NE(sheet_, nullptr);
+    SendMessageW(sheet_, PSM_SETCURSEL, 1, 0);  // Utility, Download, Font, Version
+    Pump();
+    page_ = reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0));
+    ASSERT_NE(page_, nullptr);
+    ASSERT_NE(GetDlgItem(page_, IDC_DL_LOGO_LIST), nullptr);
+  }
+  void TearDown() override {
+    if (sheet_ && IsWindow(sheet_)) DestroyWindow(sheet_);
+    Pump();
+    if (plugin_) plugin_->Release();
+    if (handle_) ClosePrinter(handle_);
+  }
+
+  void Click(int id) {
+    SendMessageW(page_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page_, id)));
+    Pump();
+  }
+  // A bitmap among the user's pictures; returns its path.
+  std::string Picture(const std::string& name, std::vector<uint8_t> bytes) {
+    const std::string folder = TempFolder() + "pictures\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    EXPECT_TRUE(files_.WriteFile(folder + name, bytes));
+    return folder + name;
+  }
+  std::string Colour(const std::string& name, int32_t w, int32_t h) {
+    return Picture(name, MakeBitmap(w, h, 24, {}, [](int32_t x, int32_t y) {
+                     return uint32_t((x * 9 + y * 5) % 256) * 0x010101u;
+                   }));
+  }
+  void Add(const std::string& path) {
+    answerer_.QueuePath(std::wstring(path.begin(), path.end()));
+    Click(IDC_DL_ADD);
+  }
+  void Select(int row) {
+    const HWND list = GetDlgItem(page_, IDC_DL_LOGO_LIST);
+    LVITEMW state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+    NMITEMACTIVATE click = {};
+    click.hdr = {list, IDC_DL_LOGO_LIST, UINT(NM_CLICK)};
+    click.iItem = row;
+    SendMessageW(page_, WM_NOTIFY, IDC_DL_LOGO_LIST, reinterpret_cast<LPARAM>(&click));
+    Pump();
+  }
+  int Rows() { return int(SendMessageW(GetDlgItem(page_, IDC_DL_LOGO_LIST), LVM_GETITEMCOUNT, 0, 0)); }
+  std::vector<uint8_t> Read(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    files_.ReadFile(path, bytes);
+    return bytes;
+  }
+  bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+  winetest::FilePrinter printer_;
+  HANDLE handle_ = nullptr;
+  wchar_t name_[32] = L"Varnel Download Test";
+  IPrintOemUI* plugin_ = nullptr;
+  OEMCUIPPARAM common_ = {};
+  HWND sheet_ = nullptr;
+  HWND page_ = nullptr;
+  win32::Win32Files files_;
+  DialogAnswerer answerer_{GetCurrentThreadId()};
+};
+
+TEST_F(DownloadPageTest, ClearAllLogosAndFileDownload) {
+  printer_.ClearOutput();
+  Click(IDC_DL_CLEAR_LOGOS);
+  EXPECT_EQ(winetest::Hex(printer_.Output()), "1B 63 3B 01 1C 71 00 00 0A 1B 63 3B 00");
+
+  std::vector<uint8_t> firmware(5000);
+  for (size_t i = 0; i < firmware.size(); ++i) firmware[i] = uint8_t(i * 13 + 1);
+  const std::string path = Picture("R1.JK", firmware);
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page_, IDC_DL_DOWNLOAD_FILE)));
+  answerer_.QueuePath(std::wstring(path.begin(), path.end()));
+  Click(IDC_DL_BROWSE);
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page_, IDC_DL_DOWNLOAD_FILE)));
+  printer_.ClearOutput();
+  Click(IDC_DL_DOWNLOAD_FILE);
+  EXPECT_EQ(printer_.Output(), firmware);
+  EXPECT_TRUE(answerer_.TakeMessages().empty());
+}
+
+TEST_F(DownloadPageTest, TwoTransformedLogosReachThePrinterAsPacked) {
+  const std::string temp = TempFolder();
+  Add(Colour("dl_sun.bmp", 100, 50));
+  ASSERT_EQ(Rows(), 1);
+  Select(0);
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page_, IDC_DL_TRANSFORMATION)));
+  Click(IDC_DL_TRANSFORMATION);
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page_, IDC_DL_DOWNLOAD_ALL)));
+  Add(Colour("dl_moon.bmp", 100, 50));
+  ASSERT_EQ(Rows(), 2);
+  ASSERT_TRUE(Exists(temp + "dl_sunTemp.bmp"));
+  ASSERT_TRUE(Exists(temp + "dl_moonTemp.bmp"));
+
+  printer_.ClearOutput();
+  Click(IDC_DL_DOWNLOAD_ALL);
+  const std::vector<uint8_t> job = printer_.Output();
+  ASSERT_EQ(job.size(), 4u + 3 + 2 * (4 + 896) + 1 + 4) << winetest::Hex(job);
+  EXPECT_EQ(winetest::Hex({job.begin(), job.begin() + 11}), "1B 63 3B 01 1C 71 02 10 00 07 00");
+  EXPECT_EQ(winetest::Hex({job.begin() + 907, job.begin() + 911}), "10 00 07 00");
+  EXPECT_EQ(winetest::Hex({job.end() - 5, job.end()}), "0A 1B 63 3B 00");
+  // The data are the host packing of the converted files.
+  bool invert = true;
+  logo::LogoData sun, moon;
+  ASSERT_TRUE(logo::PackMonoLogo(Read(temp + "dl_sunTemp.bmp"), invert, sun));
+  ASSERT_TRUE(logo::PackMonoLogo(Read(temp + "dl_moonTemp.bmp"), invert, moon));
+  EXPECT_EQ(std::vector<uint8_t>(job.begin() + 11, job.begin() + 907), sun.bytes);
+  EXPECT_EQ(std::vector<uint8_t>(job.begin() + 911, job.end() - 5), moon.bytes);
+
+  // Cancel: the converted files go, the working copies stay.
+  SendMessageW(sheet_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  Pump();
+  EXPECT_FALSE(Exists(temp + "dl_sunTemp.bmp"));
+  EXPECT_FALSE(Exists(temp + "dl_moonTemp.bmp"));
+  EXPECT_TRUE(Exists(temp + "dl_sun.bmp"));
+  EXPECT_TRUE(Exists(temp + "dl_moon.bmp"));
+  EXPECT_TRUE(answerer_.TakeMessages().empty());
+}
+
+TEST_F(DownloadPageTest, GrayLogoJob) {
+  Add(Colour("dl_gray.bmp", 10, 3));
+  Select(0);
+  Click(IDC_DL_GRAY);
+  Select(0);  // the preview converts it
+  ASSERT_TRUE(Exists(TempFolder() + "dl_grayTemp.bmp"));
+  printer_.ClearOutput();
+  Click(IDC_DL_DOWNLOAD_ALL);
+  const std::vector<uint8_t> job = printer_.Output();
+  logo::LogoData gray;
+  ASSERT_TRUE(logo::PackGrayLogo(Read(TempFolder() + "dl_grayTemp.bmp"), gray));
+  ASSERT_EQ(job.size(), 4u + 3 + 6 + 32 + 1 + 4) << winetest::Hex(job);
+  EXPECT_EQ(winetest::Hex({job.begin(), job.begin() + 13}), "1B 63 3B 01 1C 72 01 01 00 02 00 02 00");
+  EXPECT_EQ(std::vector<uint8_t>(job.begin() + 13, job.begin() + 45), gray.bytes);
+}
+
+TEST_F(DownloadPageTest, LimitsAreRefusedWithTheirMessages) {
+  // 1025 pixels wide.
+  Add(Picture("dl_wide.bmp", MakeBitmap(1025, 2, 1, logo::fixtures::kBlackWhite, [](int32_t, int32_t) { return 1u; })));
+  EXPECT_EQ(Rows(), 0);
+  std::vector<std::wstring> messages = answerer_.TakeMessages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], L"Error: The image is too big to be selected.\nthe width must be less than 1024 Byte,and the "
+                         L"height must be less than 768 Byte!");
+
+  // 1024 x 768 is accepted, but its converted file alone reaches 96K.
+  Add(Colour("dl_full.bmp", 1024, 768));
+  ASSERT_EQ(Rows(), 1);
+  Select(0);
+  Click(IDC_DL_TRANSFORMATION);
+  printer_.ClearOutput();
+  Click(IDC_DL_DOWNLOAD_ALL);
+  messages = answerer_.TakeMessages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], L"Error: The total sizes of all the logos is greater 96K!");
+  EXPECT_TRUE(printer_.Output(300).empty());
+
+  // Nine logos, then the tenth.
+  const std::string small = Colour("dl_small.bmp", 8, 8);
+  for (int i = 1; i < 9; ++i) Add(small);
+  ASSERT_EQ(Rows(), 9);
+  Add(small);
+  EXPECT_EQ(Rows(), 9);
+  messages = answerer_.TakeMessages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], L"ok: The total counts of the logos is 9,\nplease delete some logos before selecting another logo!");
+}
+
+}  // namespace
+}  // namespace varnel::test
