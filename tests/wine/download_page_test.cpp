@@ -160,8 +160,13 @@ class DownloadPageTest : public ::testing::Test {
     page_ = reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0));
     ASSERT_NE(page_, nullptr);
     ASSERT_NE(GetDlgItem(page_, IDC_DL_LOGO_LIST), nullptr);
+    // The file dialog opens in the current folder: a small one keeps it quick.
+    GetCurrentDirectoryA(MAX_PATH, started_);
+    CreateDirectoryA(PictureFolder().c_str(), nullptr);
+    SetCurrentDirectoryA(PictureFolder().c_str());
   }
   void TearDown() override {
+    SetCurrentDirectoryA(started_);
     if (sheet_ && IsWindow(sheet_)) DestroyWindow(sheet_);
     Pump();
     if (plugin_) plugin_->Release();
@@ -174,10 +179,8 @@ class DownloadPageTest : public ::testing::Test {
   }
   // A bitmap among the user's pictures; returns its path.
   std::string Picture(const std::string& name, std::vector<uint8_t> bytes) {
-    const std::string folder = TempFolder() + "pictures\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    EXPECT_TRUE(files_.WriteFile(folder + name, bytes));
-    return folder + name;
+    EXPECT_TRUE(files_.WriteFile(PictureFolder() + name, bytes));
+    return PictureFolder() + name;
   }
   std::string Colour(const std::string& name, int32_t w, int32_t h) {
     return Picture(name, MakeBitmap(w, h, 24, {}, [](int32_t x, int32_t y) {
@@ -200,6 +203,7 @@ class DownloadPageTest : public ::testing::Test {
     SendMessageW(page_, WM_NOTIFY, IDC_DL_LOGO_LIST, reinterpret_cast<LPARAM>(&click));
     Pump();
   }
+  static std::string PictureFolder() { return TempFolder() + "pictures\\"; }
   int Rows() { return int(SendMessageW(GetDlgItem(page_, IDC_DL_LOGO_LIST), LVM_GETITEMCOUNT, 0, 0)); }
   std::vector<uint8_t> Read(const std::string& path) {
     std::vector<uint8_t> bytes;
@@ -209,6 +213,7 @@ class DownloadPageTest : public ::testing::Test {
   bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
   winetest::FilePrinter printer_;
+  char started_[MAX_PATH] = {};
   HANDLE handle_ = nullptr;
   wchar_t name_[32] = L"Varnel Download Test";
   IPrintOemUI* plugin_ = nullptr;
@@ -291,8 +296,7 @@ TEST_F(DownloadPageTest, GrayLogoJob) {
   EXPECT_EQ(std::vector<uint8_t>(job.begin() + 13, job.begin() + 45), gray.bytes);
 }
 
-TEST_F(DownloadPageTest, LimitsAreRefusedWithTheirMessages) {
-  // 1025 pixels wide.
+TEST_F(DownloadPageTest, TheTenthLogoAndTooWidePicturesAreRefused) {
   Add(Picture("dl_wide.bmp", MakeBitmap(1025, 2, 1, logo::fixtures::kBlackWhite, [](int32_t, int32_t) { return 1u; })));
   EXPECT_EQ(Rows(), 0);
   std::vector<std::wstring> messages = answerer_.TakeMessages();
@@ -300,6 +304,17 @@ TEST_F(DownloadPageTest, LimitsAreRefusedWithTheirMessages) {
   EXPECT_EQ(messages[0], L"Error: The image is too big to be selected.\nthe width must be less than 1024 Byte,and the "
                          L"height must be less than 768 Byte!");
 
+  const std::string small = Colour("dl_small.bmp", 8, 8);
+  for (int i = 0; i < 9; ++i) Add(small);
+  ASSERT_EQ(Rows(), 9);
+  Add(small);
+  EXPECT_EQ(Rows(), 9);
+  messages = answerer_.TakeMessages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], L"ok: The total counts of the logos is 9,\nplease delete some logos before selecting another logo!");
+}
+
+TEST_F(DownloadPageTest, LogosOf96KAreNotSent) {
   // 1024 x 768 is accepted, but its converted file alone reaches 96K.
   Add(Colour("dl_full.bmp", 1024, 768));
   ASSERT_EQ(Rows(), 1);
@@ -307,20 +322,10 @@ TEST_F(DownloadPageTest, LimitsAreRefusedWithTheirMessages) {
   Click(IDC_DL_TRANSFORMATION);
   printer_.ClearOutput();
   Click(IDC_DL_DOWNLOAD_ALL);
-  messages = answerer_.TakeMessages();
+  const std::vector<std::wstring> messages = answerer_.TakeMessages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], L"Error: The total sizes of all the logos is greater 96K!");
   EXPECT_TRUE(printer_.Output(300).empty());
-
-  // Nine logos, then the tenth.
-  const std::string small = Colour("dl_small.bmp", 8, 8);
-  for (int i = 1; i < 9; ++i) Add(small);
-  ASSERT_EQ(Rows(), 9);
-  Add(small);
-  EXPECT_EQ(Rows(), 9);
-  messages = answerer_.TakeMessages();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], L"ok: The total counts of the logos is 9,\nplease delete some logos before selecting another logo!");
 }
 
 }  // namespace
