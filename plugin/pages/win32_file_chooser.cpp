@@ -27,12 +27,16 @@ std::wstring FilterText(const ChooseRequest& request) {
 
 }  // namespace
 
+Win32FileChooser::~Win32FileChooser() {
+  if (dialogs_) FreeLibrary(dialogs_);
+}
+
 bool Win32FileChooser::Choose(const ChooseRequest& request, std::string& path, std::string& name) {
   ActivationScope scope;
-  HMODULE dialogs = LoadLibraryW(L"Comdlg32.dll");
-  if (!dialogs) return false;
+  if (!dialogs_) dialogs_ = LoadLibraryW(L"Comdlg32.dll");
+  if (!dialogs_) return false;
   using OpenProc = BOOL(WINAPI*)(OPENFILENAMEW*);
-  auto open = reinterpret_cast<OpenProc>(reinterpret_cast<void*>(GetProcAddress(dialogs, "GetOpenFileNameW")));
+  auto open = reinterpret_cast<OpenProc>(reinterpret_cast<void*>(GetProcAddress(dialogs_, "GetOpenFileNameW")));
 
   const std::wstring filter = FilterText(request);
   const std::wstring title = win32::Widen(request.title);
@@ -49,7 +53,6 @@ bool Win32FileChooser::Choose(const ChooseRequest& request, std::string& path, s
   dialog.lpstrTitle = title.c_str();
   dialog.Flags = kFlags;
   const bool chosen = open && open(&dialog);
-  FreeLibrary(dialogs);
   if (!chosen) return false;
   path = win32::Narrow(file.c_str());
   name = win32::Narrow(fileTitle.c_str());

@@ -121,11 +121,17 @@ std::string TempFolder() {
 
 class DownloadPageTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  // One printer for all the tests: installing it takes a while under Wine.
+  static void SetUpTestSuite() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    std::string error;
-    ASSERT_TRUE(printer_.Install(L"Varnel Download Test", L"LPT3:", error)) << error;
+    printer_ = new winetest::FilePrinter;
+    installed_ = printer_->Install(L"Varnel Download Test", L"LPT3:", installError_);
+  }
+  static void TearDownTestSuite() { delete printer_; }
+
+  void SetUp() override {
+    ASSERT_TRUE(installed_) << installError_;
     ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(L"Varnel Download Test"), &handle_, nullptr));
     // The plug-in loads Pixmill.dll from the system folder.
     char system[MAX_PATH];
@@ -212,7 +218,9 @@ class DownloadPageTest : public ::testing::Test {
   }
   bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-  winetest::FilePrinter printer_;
+  static inline winetest::FilePrinter* printer_ = nullptr;
+  static inline bool installed_ = false;
+  static inline std::string installError_;
   char started_[MAX_PATH] = {};
   HANDLE handle_ = nullptr;
   wchar_t name_[32] = L"Varnel Download Test";
@@ -225,9 +233,9 @@ class DownloadPageTest : public ::testing::Test {
 };
 
 TEST_F(DownloadPageTest, ClearAllLogosAndFileDownload) {
-  printer_.ClearOutput();
+  printer_->ClearOutput();
   Click(IDC_DL_CLEAR_LOGOS);
-  EXPECT_EQ(winetest::Hex(printer_.Output()), "1B 63 3B 01 1C 71 00 00 0A 1B 63 3B 00");
+  EXPECT_EQ(winetest::Hex(printer_->Output()), "1B 63 3B 01 1C 71 00 00 0A 1B 63 3B 00");
 
   std::vector<uint8_t> firmware(5000);
   for (size_t i = 0; i < firmware.size(); ++i) firmware[i] = uint8_t(i * 13 + 1);
@@ -236,9 +244,9 @@ TEST_F(DownloadPageTest, ClearAllLogosAndFileDownload) {
   answerer_.QueuePath(std::wstring(path.begin(), path.end()));
   Click(IDC_DL_BROWSE);
   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page_, IDC_DL_DOWNLOAD_FILE)));
-  printer_.ClearOutput();
+  printer_->ClearOutput();
   Click(IDC_DL_DOWNLOAD_FILE);
-  EXPECT_EQ(printer_.Output(), firmware);
+  EXPECT_EQ(printer_->Output(), firmware);
   EXPECT_TRUE(answerer_.TakeMessages().empty());
 }
 
@@ -255,9 +263,9 @@ TEST_F(DownloadPageTest, TwoTransformedLogosReachThePrinterAsPacked) {
   ASSERT_TRUE(Exists(temp + "dl_sunTemp.bmp"));
   ASSERT_TRUE(Exists(temp + "dl_moonTemp.bmp"));
 
-  printer_.ClearOutput();
+  printer_->ClearOutput();
   Click(IDC_DL_DOWNLOAD_ALL);
-  const std::vector<uint8_t> job = printer_.Output();
+  const std::vector<uint8_t> job = printer_->Output();
   ASSERT_EQ(job.size(), 4u + 3 + 2 * (4 + 896) + 1 + 4) << winetest::Hex(job);
   EXPECT_EQ(winetest::Hex({job.begin(), job.begin() + 11}), "1B 63 3B 01 1C 71 02 10 00 07 00");
   EXPECT_EQ(winetest::Hex({job.begin() + 907, job.begin() + 911}), "10 00 07 00");
@@ -286,9 +294,9 @@ TEST_F(DownloadPageTest, GrayLogoJob) {
   Click(IDC_DL_GRAY);
   Select(0);  // the preview converts it
   ASSERT_TRUE(Exists(TempFolder() + "dl_grayTemp.bmp"));
-  printer_.ClearOutput();
+  printer_->ClearOutput();
   Click(IDC_DL_DOWNLOAD_ALL);
-  const std::vector<uint8_t> job = printer_.Output();
+  const std::vector<uint8_t> job = printer_->Output();
   logo::LogoData gray;
   ASSERT_TRUE(logo::PackGrayLogo(Read(TempFolder() + "dl_grayTemp.bmp"), gray));
   ASSERT_EQ(job.size(), 4u + 3 + 6 + 32 + 1 + 4) << winetest::Hex(job);
@@ -320,12 +328,12 @@ TEST_F(DownloadPageTest, LogosOf96KAreNotSent) {
   ASSERT_EQ(Rows(), 1);
   Select(0);
   Click(IDC_DL_TRANSFORMATION);
-  printer_.ClearOutput();
+  printer_->ClearOutput();
   Click(IDC_DL_DOWNLOAD_ALL);
   const std::vector<std::wstring> messages = answerer_.TakeMessages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], L"Error: The total sizes of all the logos is greater 96K!");
-  EXPECT_TRUE(printer_.Output(300).empty());
+  EXPECT_TRUE(printer_->Output(300).empty());
 }
 
 }  // namespace
