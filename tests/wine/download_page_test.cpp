@@ -20,6 +20,7 @@
 #include "plugin/logo/logo_pack.h"
 #include "plugin/logo/test_bitmaps.h"
 #include "resources/varnelui/resource.h"
+#include "tests/wine/support/logo_support.h"
 #include "tests/wine/support/wine_printer.h"
 #include "tests/wine/varnelui_test_support.h"
 
@@ -27,6 +28,7 @@ namespace varnel::test {
 namespace {
 
 using logo::fixtures::MakeBitmap;
+using winetest::TempFolder;
 
 std::vector<HPROPSHEETPAGE> g_pages;
 
@@ -113,12 +115,6 @@ class DialogAnswerer {
   std::thread worker_;
 };
 
-std::string TempFolder() {
-  char buffer[MAX_PATH];
-  GetTempPathA(MAX_PATH, buffer);
-  return buffer;
-}
-
 class DownloadPageTest : public ::testing::Test {
  protected:
   // One printer for all the tests: installing it takes a while under Wine.
@@ -133,10 +129,7 @@ class DownloadPageTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(installed_) << installError_;
     ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(L"Varnel Download Test"), &handle_, nullptr));
-    // The plug-in loads Pixmill.dll from the system folder.
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, MAX_PATH);
-    CopyFileA("Pixmill.dll", (std::string(system) + "\\Pixmill.dll").c_str(), FALSE);
+    ASSERT_TRUE(winetest::InstallPixmill()) << GetLastError();
 
     ASSERT_NE(VarnelUi::Module(), nullptr);
     plugin_ = CreatePlugin();

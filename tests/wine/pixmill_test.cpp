@@ -14,28 +14,19 @@
 #include "plugin/logo/halftone.h"
 #include "plugin/logo/test_bitmaps.h"
 #include "plugin/logo/win32_bitmap_library.h"
+#include "tests/wine/support/logo_support.h"
 
 namespace varnel {
 namespace {
 
 using logo::fixtures::MakeBitmap;
-
-std::string TempFolder() {
-  char buffer[MAX_PATH];
-  GetTempPathA(MAX_PATH, buffer);
-  return buffer;
-}
+using winetest::TempFolder;
 
 class Pixmill : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     // The plug-in loads the library from the system folder only; put the built one there.
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, MAX_PATH);
-    const std::string target = std::string(system) + "\\Pixmill.dll";
-    if (!CopyFileA("Pixmill.dll", target.c_str(), FALSE)) {
-      ASSERT_NE(GetFileAttributesA(target.c_str()), INVALID_FILE_ATTRIBUTES) << "copy failed: " << GetLastError();
-    }
+    ASSERT_TRUE(winetest::InstallPixmill()) << GetLastError();
   }
 
   std::string Put(const std::string& name, const std::vector<uint8_t>& bytes) {
