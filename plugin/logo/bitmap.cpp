@@ -110,15 +110,20 @@ bool IndicesInPalette(const uint8_t* indices, int32_t width, size_t paletteSize)
 
 // A fixed step lets the compiler vectorise the luma of the colour pixels.
 template <size_t kStep>
-void DecodeTrueColour(std::span<const uint8_t> file, const BitmapInfo& info, GrayImage& image) {
+void DecodeTrueColour(std::span<const uint8_t> file, const BitmapInfo& info, GrayImage& image,
+                      const std::array<uint8_t, 256>* curve) {
   for (int32_t r = 0; r < info.height; ++r) {
     const uint8_t* in = info.Row(file, r).data();
     uint8_t* out = image.Row(r);
-    for (int32_t x = 0; x < info.width; ++x) out[x] = Luma(in[kStep * x + 2], in[kStep * x + 1], in[kStep * x]);
+    if (curve) {
+      for (int32_t x = 0; x < info.width; ++x) out[x] = (*curve)[Luma(in[kStep * x + 2], in[kStep * x + 1], in[kStep * x])];
+    } else {
+      for (int32_t x = 0; x < info.width; ++x) out[x] = Luma(in[kStep * x + 2], in[kStep * x + 1], in[kStep * x]);
+    }
   }
 }
 
-Status DecodeGray(std::span<const uint8_t> file, GrayImage& image) {
+Status DecodeGray(std::span<const uint8_t> file, GrayImage& image, const std::array<uint8_t, 256>* curve) {
   BitmapInfo info;
   if (Status st = ReadBitmap(file, info); !st) return st;
   image.width = info.width;
@@ -127,17 +132,18 @@ Status DecodeGray(std::span<const uint8_t> file, GrayImage& image) {
   if (image.pixels.size() != count) image.pixels.resize(count);
 
   if (info.bitsPerPixel == 24) {
-    DecodeTrueColour<3>(file, info, image);
+    DecodeTrueColour<3>(file, info, image, curve);
     return Status::Ok();
   }
   if (info.bitsPerPixel == 32) {
-    DecodeTrueColour<4>(file, info, image);
+    DecodeTrueColour<4>(file, info, image, curve);
     return Status::Ok();
   }
 
   std::array<uint8_t, 256> luma{};
   for (size_t i = 0; i < info.palette.size(); ++i) {
     luma[i] = Luma(info.palette[i].red, info.palette[i].green, info.palette[i].blue);
+    if (curve) luma[i] = (*curve)[luma[i]];
   }
   std::vector<uint8_t> scratch;
   for (int32_t r = 0; r < info.height; ++r) {

@@ -71,8 +71,9 @@ struct GrayImage {
 
 // Reads any bitmap ReadBitmap accepts into intensities (luma of the palette entry or
 // the pixel). A palette index beyond the palette fails with 87. The image's buffer is
-// reused when it is large enough.
-Status DecodeGray(std::span<const uint8_t> file, GrayImage& image);
+// reused when it is large enough. With a curve, each intensity goes through it on the way
+// (one pass instead of two).
+Status DecodeGray(std::span<const uint8_t> file, GrayImage& image, const std::array<uint8_t, 256>* curve = nullptr);
 
 // The palette indices of picture row r of a 1-, 4- or 8-bit bitmap, one per byte:
 // the stored row itself for 8 bits, else expanded into scratch (reused).

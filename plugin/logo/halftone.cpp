@@ -219,8 +219,11 @@ Status HalftoneBitmap(std::span<const uint8_t> source, uint32_t method, int32_t 
 Status GrayBitmap(std::span<const uint8_t> source, int32_t contrast, int32_t brightness,
                   std::vector<uint8_t>& file, HalftoneWork& work) {
   if (!ArgumentsInRange(0, contrast, brightness)) return Status::Fail(err::kInvalidParameter, "gray: argument out of range");
-  if (Status st = DecodeGray(source, work.image); !st) return st;
-  GrayImageFile(work.image, contrast, brightness, file);
+  // The curve is applied while decoding, so the file is written from toned intensities.
+  const ToneCurve tone = MakeToneCurve(contrast, brightness);
+  const bool neutral = contrast == 0 && brightness == 0;
+  if (Status st = DecodeGray(source, work.image, neutral ? nullptr : &tone); !st) return st;
+  GrayImageFile(work.image, 0, 0, file);
   return Status::Ok();
 }
 

@@ -149,6 +149,24 @@ TEST(Gray, WritesTheEightBitFileWithIndexZeroBlack) {
             (std::vector<uint8_t>{20, 70, 120, 170, 255, 0, 0, 0}));
 }
 
+// The gray conversion of a file tones while decoding: the same file as toning afterwards.
+TEST(GrayBitmap, TonesLikeTheImageFile) {
+  for (uint16_t bits : {uint16_t(8), uint16_t(24)}) {
+    const std::vector<uint8_t> source = fixtures::MakeBitmap(
+        7, 5, bits, bits == 8 ? fixtures::GrayPalette() : std::vector<Rgb>{},
+        [&](int32_t x, int32_t y) { return uint32_t(x * 30 + y * 9) * (bits == 8 ? 1u : 0x010101u); });
+    GrayImage plain;
+    ASSERT_TRUE(DecodeGray(source, plain));
+    HalftoneWork work;
+    for (auto [contrast, brightness] : {std::pair{0, 0}, std::pair{90, -40}, std::pair{-255, 255}}) {
+      std::vector<uint8_t> viaFile, viaImage;
+      ASSERT_TRUE(GrayBitmap(source, contrast, brightness, viaFile, work));
+      GrayImageFile(plain, contrast, brightness, viaImage);
+      EXPECT_EQ(viaFile, viaImage) << bits << " " << contrast << " " << brightness;
+    }
+  }
+}
+
 TEST(HalftoneBitmap, RefusesArgumentsOutOfRange) {
   const std::vector<uint8_t> source =
       fixtures::MakeBitmap(4, 4, 24, {}, [](int32_t x, int32_t) { return uint32_t(x) * 0x404040; });
