@@ -123,11 +123,16 @@ void ErrorDiffuse(const GrayImage& image, const ToneCurve& tone, uint8_t* pixels
   int32_t* below = current + width + 1;
   work.row.resize(size_t(width) + 8);
   uint8_t* ones = work.row.data();
+  const bool identity = IsIdentity(tone);
   for (int32_t r = 0; r < image.height; ++r) {
     // What each pixel brings before its left neighbour's share, in sixteenths (+8 rounds):
     // a pass the compiler can vectorise, leaving the serial loop as short as it can be.
     const uint8_t* in = image.Row(r);
-    for (int32_t x = 0; x < width; ++x) current[x] += 16 * tone[in[x]] + 8;
+    if (identity) {
+      for (int32_t x = 0; x < width; ++x) current[x] += 16 * in[x] + 8;
+    } else {
+      for (int32_t x = 0; x < width; ++x) current[x] += 16 * tone[in[x]] + 8;
+    }
     int32_t right = 0;      // the 7/16 for the next pixel of this row
     int32_t belowLeft = 0;  // what cell x - 1 of the row below has gathered so far
     int32_t belowHere = 0;  // the same for cell x
@@ -210,6 +215,13 @@ Status HalftoneBitmap(std::span<const uint8_t> source, uint32_t method, int32_t 
                       std::vector<uint8_t>& file, HalftoneWork& work) {
   if (!ArgumentsInRange(method, contrast, brightness)) {
     return Status::Fail(err::kInvalidParameter, "halftone: argument out of range");
+  }
+  // Error diffusion takes the curve while decoding; the other methods fold it into their thresholds.
+  if (method == uint32_t(HalftoneMethod::kErrorDiffuse) && (contrast != 0 || brightness != 0)) {
+    const ToneCurve tone = MakeToneCurve(contrast, brightness);
+    if (Status st = DecodeGray(source, work.image, &tone); !st) return st;
+    HalftoneImage(work.image, HalftoneMethod::kErrorDiffuse, 0, 0, file, work);
+    return Status::Ok();
   }
   if (Status st = DecodeGray(source, work.image); !st) return st;
   HalftoneImage(work.image, HalftoneMethod(method), contrast, brightness, file, work);

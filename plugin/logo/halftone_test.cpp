@@ -149,7 +149,7 @@ TEST(Gray, WritesTheEightBitFileWithIndexZeroBlack) {
             (std::vector<uint8_t>{20, 70, 120, 170, 255, 0, 0, 0}));
 }
 
-// The gray conversion of a file tones while decoding: the same file as toning afterwards.
+// Conversions of a file that tone while decoding give the same file as toning afterwards.
 TEST(GrayBitmap, TonesLikeTheImageFile) {
   for (uint16_t bits : {uint16_t(8), uint16_t(24)}) {
     const std::vector<uint8_t> source = fixtures::MakeBitmap(
@@ -162,6 +162,10 @@ TEST(GrayBitmap, TonesLikeTheImageFile) {
       std::vector<uint8_t> viaFile, viaImage;
       ASSERT_TRUE(GrayBitmap(source, contrast, brightness, viaFile, work));
       GrayImageFile(plain, contrast, brightness, viaImage);
+      EXPECT_EQ(viaFile, viaImage) << bits << " " << contrast << " " << brightness;
+      // Error diffusion likewise takes the curve while decoding.
+      ASSERT_TRUE(HalftoneBitmap(source, 3, contrast, brightness, viaFile, work));
+      HalftoneImage(plain, HalftoneMethod::kErrorDiffuse, contrast, brightness, viaImage, work);
       EXPECT_EQ(viaFile, viaImage) << bits << " " << contrast << " " << brightness;
     }
   }
