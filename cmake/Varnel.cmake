@@ -113,8 +113,12 @@ function(varnel_pe target)
   if(ARG_DEF)
     get_filename_component(ARG_DEF ${ARG_DEF} ABSOLUTE)
     target_sources(${target} PRIVATE ${ARG_DEF})
-    # Undecorated names in both builds: the .def file decides the export table.
+    # Undecorated names in both builds: the .def file decides the export table. On i686 the
+    # .def names the __stdcall entries without their @n on purpose, so the fix-up is wanted.
     target_link_options(${target} PRIVATE -Wl,--kill-at)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      target_link_options(${target} PRIVATE -Wl,--enable-stdcall-fixup)
+    endif()
     set_property(GLOBAL APPEND PROPERTY VARNEL_PE_LIST "$<TARGET_FILE:${target}>=${ARG_DEF}")
   else()
     set_property(GLOBAL APPEND PROPERTY VARNEL_PE_LIST "$<TARGET_FILE:${target}>=")

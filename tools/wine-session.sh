@@ -47,5 +47,8 @@ mkdir -p "$WINEPREFIX"
 "$server" -p
 timeout 300 "$loader" wineboot -i >"$work/wineboot.log" 2>&1 || {
   echo "wine-session: wineboot failed" >&2; cat "$work/wineboot.log" >&2; exit 1; }
+# No window manager runs on the private display: keep Wine's windows unmanaged, or every
+# top-level window that hides (each dialog that ends) waits two seconds for one.
+"$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 
 "$@"

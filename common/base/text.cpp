@@ -60,4 +60,15 @@ std::string FileNamePart(std::string_view path) {
   return cut == std::string::npos ? normal : normal.substr(cut + 1);
 }
 
+std::string HexBytes(std::span<const uint8_t> bytes) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text;
+  for (uint8_t b : bytes) {
+    if (!text.empty()) text += ' ';
+    text += kDigits[b >> 4];
+    text += kDigits[b & 0x0F];
+  }
+  return text;
+}
+
 }  // namespace varnel

@@ -2,6 +2,8 @@
 // Small text helpers shared by the core. Names in configuration files, registry keys and
 // file paths compare without regard to ASCII case, as the platform does.
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,5 +21,8 @@ std::string NormalizePath(std::string_view path);
 std::string ParentPath(std::string_view path);
 // The last component of a path.
 std::string FileNamePart(std::string_view path);
+
+// Bytes as upper-case hexadecimal pairs separated by blanks: "1B 73 42".
+std::string HexBytes(std::span<const uint8_t> bytes);
 
 }  // namespace varnel

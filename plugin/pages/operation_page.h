@@ -1,8 +1,7 @@
 #pragma once
-// The "Operation" page of the document settings sheet: what the printer does at the
-// four job points.
-// Registered on its sheet and following the shared page protocol; its controls are not
-// served yet.
+// The "Operation" page of the document settings sheet: what the printer does at the four
+// job points. Each of its buttons opens the operation dialog on a copy of that job point's
+// block; OK writes the copy back into the record.
 
 #include "plugin/frame/sheet_page.h"
 
@@ -13,7 +12,10 @@ class OperationPage final : public DocumentPage {
   using DocumentPage::DocumentPage;
 
  protected:
-  INT_PTR OnInit() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  void EditJobPoint(JobPoint point);
 };
 
 }  // namespace varnel::plugin
