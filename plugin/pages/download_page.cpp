@@ -99,7 +99,7 @@ bool DownloadPage::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR
 
 bool DownloadPage::OnControlNotify(NMHDR& header, LRESULT& result) {
   if (header.idFrom == IDC_DL_LOGO_LIST && header.code == LVN_ITEMCHANGED) {
-    Refresh();
+    if (!filling_) Refresh();
     return true;
   }
   if (header.idFrom == IDC_DL_LOGO_LIST && header.code == NM_CLICK) {
@@ -138,7 +138,7 @@ void DownloadPage::OnDownloadFile() {
 
 void DownloadPage::OnAdd() {
   const auto message = model_->Add(chooser_);
-  FillList();
+  FillList(true);
   if (message) Show(*message);
   SetFocus(Item(IDC_DL_LOGO_LIST));
   EnableTypeButtons(SelectedLogo() >= 0);
@@ -149,7 +149,7 @@ void DownloadPage::OnDelete() {
   const int selected = SelectedLogo();
   if (selected < 0) return;
   model_->Delete(size_t(selected));
-  FillList();
+  FillList(false);
   EnableTypeButtons(SelectedLogo() >= 0);
   Refresh(true);
 }
@@ -235,9 +235,10 @@ int DownloadPage::SelectedLogo() const {
   return int(SendMessageW(Item(IDC_DL_LOGO_LIST), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
 }
 
-void DownloadPage::FillList() {
+void DownloadPage::FillList(bool keepSelection) {
   const HWND list = Item(IDC_DL_LOGO_LIST);
-  const int selected = SelectedLogo();
+  const int selected = keepSelection ? SelectedLogo() : -1;
+  filling_ = true;
   SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
   const auto& logos = model_->logos();
   for (size_t i = 0; i < logos.size(); ++i) {
@@ -253,12 +254,12 @@ void DownloadPage::FillList() {
       SendMessageW(list, LVM_SETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
     }
   }
-  // An added logo keeps the selection where it was; a deleted one leaves none.
-  if (selected >= 0 && size_t(selected) < logos.size() && logos.size() > 0) {
+  if (selected >= 0 && size_t(selected) < logos.size()) {
     LVITEMW state{};
     state.stateMask = state.state = LVIS_SELECTED;
     SendMessageW(list, LVM_SETITEMSTATE, selected, reinterpret_cast<LPARAM>(&state));
   }
+  filling_ = false;
 }
 
 void DownloadPage::EnableTypeButtons(bool enable) {

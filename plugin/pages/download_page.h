@@ -43,7 +43,8 @@ class DownloadPage final : public DevicePage {
 
   // The first selected row, or -1.
   int SelectedLogo() const;
-  void FillList();
+  // Rows from the model; keepSelection selects the row at the index selected before.
+  void FillList(bool keepSelection);
   void EnableTypeButtons(bool enable);
   void SetTrackbar(int id, int valueId, int32_t value);
   int32_t TrackbarValue(int id) const;
@@ -59,6 +60,7 @@ class DownloadPage final : public DevicePage {
   std::unique_ptr<DownloadModel> model_;
   std::optional<std::string> preview_;  // the file the preview frame shows
   std::string shownKey_;                 // what the preview was made from
+  bool filling_ = false;                 // the page is filling the list: its notifications are its own
 };
 
 }  // namespace varnel::plugin

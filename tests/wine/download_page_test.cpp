@@ -31,9 +31,14 @@ using logo::fixtures::MakeBitmap;
 using winetest::TempFolder;
 
 std::vector<HPROPSHEETPAGE> g_pages;
+std::vector<LPARAM> g_results;  // what CPSFUNC_SET_RESULT reported
 
-LONG_PTR CALLBACK SheetService(HANDLE, UINT function, LPARAM first, LPARAM) {
-  if (function != CPSFUNC_ADD_PROPSHEETPAGEW) return function == CPSFUNC_SET_RESULT ? 1 : 0;
+LONG_PTR CALLBACK SheetService(HANDLE, UINT function, LPARAM first, LPARAM second) {
+  if (function == CPSFUNC_SET_RESULT) {
+    g_results.push_back(second);
+    return 1;
+  }
+  if (function != CPSFUNC_ADD_PROPSHEETPAGEW) return 0;
   g_pages.push_back(CreatePropertySheetPageW(reinterpret_cast<LPCPROPSHEETPAGEW>(first)));
   return reinterpret_cast<LONG_PTR>(g_pages.back());
 }
@@ -295,6 +300,24 @@ TEST_F(DownloadPageTest, GrayLogoJob) {
   ASSERT_EQ(job.size(), 4u + 3 + 6 + 32 + 1 + 4) << winetest::Hex(job);
   EXPECT_EQ(winetest::Hex({job.begin(), job.begin() + 13}), "1B 63 3B 01 1C 72 01 01 00 02 00 02 00");
   EXPECT_EQ(std::vector<uint8_t>(job.begin() + 13, job.begin() + 45), gray.bytes);
+
+  // Delete leaves no logo selected; apply reports the result and removes converted files.
+  Add(Colour("dl_second.bmp", 8, 8));
+  ASSERT_EQ(Rows(), 2);
+  ASSERT_TRUE(Exists(TempFolder() + "dl_secondTemp.bmp"));
+  Select(0);
+  Click(IDC_DL_DELETE);
+  ASSERT_EQ(Rows(), 1);
+  EXPECT_EQ(SendMessageW(GetDlgItem(page_, IDC_DL_LOGO_LIST), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED), -1);
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page_, IDC_DL_GRAY)));
+  EXPECT_FALSE(Exists(TempFolder() + "dl_grayTemp.bmp"));
+  g_results.clear();
+  SendMessageW(sheet_, PSM_APPLY, 0, 0);
+  Pump();
+  // The Utility page, opened first, reports too: both say CPSUI_OK.
+  EXPECT_EQ(g_results, (std::vector<LPARAM>{CPSUI_OK, CPSUI_OK}));
+  EXPECT_FALSE(Exists(TempFolder() + "dl_secondTemp.bmp"));
+  EXPECT_TRUE(Exists(TempFolder() + "dl_second.bmp"));
 }
 
 TEST_F(DownloadPageTest, TheTenthLogoAndTooWidePicturesAreRefused) {
