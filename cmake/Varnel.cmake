@@ -146,6 +146,10 @@ endfunction()
 # build it is linked with a small driver that replays the corpus under AddressSanitizer, and
 # that replay is a test.
 option(VARNEL_FUZZ "Build the fuzz targets as libFuzzer fuzzers (clang)" OFF)
+if(VARNEL_FUZZ)
+  # The core libraries too, so the fuzzer sees the coverage of the code it exercises.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 function(varnel_fuzz name)
   cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;DEPS" ${ARGN})
   if(NOT VARNEL_HOST)
