@@ -2,16 +2,18 @@
 // The About box: the program's icon, its name and version, and an Ok button.
 
 #include "modeswitch/window/flat_button.h"
-#include "modeswitch/window/modal_dialog.h"
+#include "common/shell/dialog.h"
 
 namespace varnel::gantry {
 
-class AboutBox : public ModalDialog {
+class AboutBox : public shell::ModalDialog {
  public:
   void Show(HWND owner);
 
  private:
-  INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  INT_PTR OnInit() override;
+  bool OnCommand(int id, int code) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
   FlatButton ok_;
 };
 

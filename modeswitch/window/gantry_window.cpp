@@ -51,41 +51,42 @@ HFONT DerivedGuiFont(LONG height, bool title) {
 
 }  // namespace
 
-void GantryWindow::Show() { Run(nullptr, IDD_GANTRY); }
+void GantryWindow::Show() { Run(nullptr, GetModuleHandleW(nullptr), IDD_GANTRY); }
 
-INT_PTR GantryWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      OnInitDialog();
-      return TRUE;
-    case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
-      return TRUE;
-    case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == IDM_ABOUT) {
-        ShowAbout();
-        return TRUE;
-      }
-      return FALSE;
-    case WM_CTLCOLORSTATIC:
-      return OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_DRAWITEM:
-      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
-    case WM_DESTROY:
-      OnDestroy();
-      return FALSE;
-  }
-  return FALSE;
-}
-
-void GantryWindow::OnInitDialog() {
+INT_PTR GantryWindow::OnInit() {
   AddAboutItem();
   SetLook();
   switcher_.Initialise(win32::LoadPrinterLibrary(modeswitch::kLibraryFileName));
+  return TRUE;
 }
 
-void GantryWindow::OnCommand(int id) {
+bool GantryWindow::OnCommand(int id, int code) {
+  if (code == BN_CLICKED) OnButton(id);
+  return true;
+}
+
+bool GantryWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+  switch (message) {
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) != IDM_ABOUT) return false;
+      ShowAbout();
+      result = TRUE;
+      return true;
+    case WM_CTLCOLORSTATIC:
+      result = OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+      return true;
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      result = TRUE;
+      return true;
+    case WM_DESTROY:
+      OnDestroy();
+      return false;
+  }
+  return false;
+}
+
+void GantryWindow::OnButton(int id) {
   switch (id) {
     case IDC_ABOUT: ShowAbout(); break;
     case IDC_API_MODE: switcher_.SwitchToApiMode(); break;
@@ -93,7 +94,7 @@ void GantryWindow::OnCommand(int id) {
     case IDC_GET_ONLINE: switcher_.Refresh(); break;
     case IDC_CLEAR: ClearInformation(); break;
     case IDOK:
-    case IDCANCEL: EndDialog(hwnd(), id); break;
+    case IDCANCEL: End(id); break;
   }
 }
 
@@ -121,7 +122,7 @@ void GantryWindow::OnDestroy() {
 }
 
 void GantryWindow::AddAboutItem() {
-  HMENU menu = GetSystemMenu(hwnd(), FALSE);
+  HMENU menu = GetSystemMenu(window(), FALSE);
   wchar_t item[64] = {};
   if (!menu || !LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUT_ITEM, item, static_cast<int>(std::size(item)))) return;
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -134,8 +135,8 @@ void GantryWindow::SetLook() {
                                            GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
   smallIcon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_GANTRY), IMAGE_ICON,
                                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+  SendMessageW(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 
   titleFont_ = DerivedGuiFont(kTitleHeight, true);
   labelFont_ = DerivedGuiFont(kLabelHeight, false);
@@ -144,7 +145,7 @@ void GantryWindow::SetLook() {
   SendMessageW(Item(IDC_API_MODE_LABEL), WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), TRUE);
 
   for (size_t i = 0; i < std::size(kButtonLooks); ++i) {
-    buttons_[i].Attach(hwnd(), kButtonLooks[i].id, kButtonLooks[i].icon, IDC_FLAT_BUTTON_CURSOR);
+    buttons_[i].Attach(window(), kButtonLooks[i].id, kButtonLooks[i].icon, IDC_FLAT_BUTTON_CURSOR);
   }
 }
 
@@ -156,7 +157,7 @@ void GantryWindow::ClearInformation() {
 
 void GantryWindow::ShowAbout() {
   AboutBox about;
-  about.Show(hwnd());
+  about.Show(window());
 }
 
 void GantryWindow::WriteLine(const std::string& text) {
@@ -171,7 +172,7 @@ void GantryWindow::WriteLine(const std::string& text) {
 }
 
 void GantryWindow::ShowMessage(const std::string& text) {
-  MessageBoxW(hwnd(), win32::Widen(text).c_str(), kProgramName, MB_OK);
+  MessageBoxW(window(), win32::Widen(text).c_str(), kProgramName, MB_OK);
 }
 
 void GantryWindow::ShowList(Personality listed, const std::vector<std::string>& entries) {

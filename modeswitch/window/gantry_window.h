@@ -9,11 +9,11 @@
 #include "modeswitch/mode_switcher.h"
 #include "modeswitch/win32/win32_api_mode_devices.h"
 #include "modeswitch/window/flat_button.h"
-#include "modeswitch/window/modal_dialog.h"
+#include "common/shell/dialog.h"
 
 namespace varnel::gantry {
 
-class GantryWindow : public ModalDialog, public modeswitch::SwitcherView {
+class GantryWindow : public shell::ModalDialog, public modeswitch::SwitcherView {
  public:
   GantryWindow() = default;
   void Show();
@@ -27,9 +27,10 @@ class GantryWindow : public ModalDialog, public modeswitch::SwitcherView {
   void Pause(uint32_t ms) override;
 
  private:
-  INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void OnInitDialog();
-  void OnCommand(int id);
+  INT_PTR OnInit() override;
+  bool OnCommand(int id, int code) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+  void OnButton(int id);
   INT_PTR OnStaticColour(HDC dc, HWND control);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnDestroy();
