@@ -231,10 +231,13 @@ TEST(Gantry, WithTheRealLibraryAndNoPrintersBothSwitchesAreDisabled) {
   gantry.Click(IDC_ABOUT);
   HWND about = gantry.AwaitWindow(L"USB Gantry");
   ASSERT_NE(about, nullptr) << "the About box did not open";
-  bool versionShown = false;
-  for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    versionShown |= TextOf(child) == "USB Gantry Version 1.11";
-  }
+  // The box's frame has its caption before its controls exist: wait for them.
+  const bool versionShown = WaitFor([&] {
+    for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (TextOf(child) == "USB Gantry Version 1.11") return true;
+    }
+    return false;
+  });
   EXPECT_TRUE(versionShown);
   PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); })) << "&Ok did not close the About box";
