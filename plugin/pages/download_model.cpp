@@ -1,5 +1,7 @@
 #include "plugin/pages/download_model.h"
 
+#include <new>
+
 #include "plugin/logo/bitmap.h"
 #include "plugin/logo/halftone.h"
 #include "plugin/logo/logo_pack.h"
@@ -43,6 +45,7 @@ MessageText TextOf(DownloadMessage message) {
   switch (message) {
     case DownloadMessage::kOpenFailed: return {"Fail to open the selected file!", "Error", false};
     case DownloadMessage::kSizeFailed: return {"Failed to get the size of the selected file!", "Error", false};
+    case DownloadMessage::kAllocFailed: return {"Failed to Alloc the required memory!", "Error", false};
     case DownloadMessage::kReadFailed: return {"Failed to get data from the file!", "Error", false};
     case DownloadMessage::kTooManyLogos:
       return {"The total counts of the logos is 9,\nplease delete some logos before selecting another logo!", "ok",
@@ -101,7 +104,14 @@ DownloadModel::DownloadModel(os::Files& files, os::Spooler& spooler, os::Printer
 std::optional<DownloadMessage> DownloadModel::DownloadFile(const std::string& path) {
   if (path.empty()) return std::nullopt;
   RawJob job{"FIRMWARE", {{}}};
-  if (Status st = files_.ReadFile(path, job.writes.front()); !st) {
+  Status st;
+  try {
+    st = files_.ReadFile(path, job.writes.front());
+  } catch (const std::bad_alloc&) {
+    return DownloadMessage::kAllocFailed;  // the whole file is held for its one write
+  }
+  if (!st) {
+    if (st.code() == err::kNotEnoughMemory) return DownloadMessage::kAllocFailed;
     return CannotOpen(st) ? DownloadMessage::kOpenFailed : DownloadMessage::kReadFailed;
   }
   SendRawJob(spooler_, printer_, job);  // spooler failures are silent

@@ -45,6 +45,7 @@ LogoSettings& ProcessLogoSettings();
 enum class DownloadMessage {
   kOpenFailed,
   kSizeFailed,
+  kAllocFailed,
   kReadFailed,
   kTooManyLogos,
   kTooBig,

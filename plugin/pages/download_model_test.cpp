@@ -152,6 +152,11 @@ TEST_F(DownloadModelTest, FileDownloadSendsTheFileUnchangedInOneWrite) {
   EXPECT_EQ(model.DownloadFile("C:\\fw\\absent.JK"), DownloadMessage::kOpenFailed);
   files.faults.FailOnce("ReadFile", 23);
   EXPECT_EQ(model.DownloadFile("C:\\fw\\R1.JK"), DownloadMessage::kReadFailed);
+  // A file too large to hold in memory says so, and nothing is sent.
+  files.faults.FailOnce("ReadFile", err::kNotEnoughMemory);
+  const std::optional<DownloadMessage> tooLarge = model.DownloadFile("C:\\fw\\R1.JK");
+  ASSERT_TRUE(tooLarge.has_value());
+  EXPECT_STREQ(TextOf(*tooLarge).text, "Failed to Alloc the required memory!");
   EXPECT_EQ(Jobs().size(), 1u);
 }
 

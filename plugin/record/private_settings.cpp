@@ -153,6 +153,10 @@ void MergeSettings(const PrivateSettings* input, PrivateSettings* output) {
 }
 
 bool ServeSettings(uint32_t mode, const PrivateSettings* input, PrivateSettings* output, uint32_t& buffer_size) {
+  // The driver's buffer size is the only bound it gives on the output: a whole record
+  // must fit before anything is written into it.
+  const bool writes = mode == kSettingsDefault || mode == kSettingsMerge || (mode == kSettingsConvert && input != nullptr);
+  if (writes && output != nullptr && buffer_size < kSettingsSize) return false;
   switch (mode) {
     case kSettingsSizeQuery: buffer_size = kSettingsSize; return true;
     case kSettingsDefault:

@@ -321,7 +321,7 @@ void MergeSettings(const PrivateSettings* input, PrivateSettings* output);
 
 // The settings operation the driver calls, by its mode: 1 size (sets `buffer_size` to
 // 1464), 2 default (fills `output`), 3 convert, 4 merge. Returns false for any other mode,
-// with nothing written.
+// and when `output` would be written but `buffer_size` is below 1464, with nothing written.
 enum SettingsMode : uint32_t { kSettingsSizeQuery = 1, kSettingsDefault = 2, kSettingsConvert = 3, kSettingsMerge = 4 };
 bool ServeSettings(uint32_t mode, const PrivateSettings* input, PrivateSettings* output, uint32_t& buffer_size);
 

@@ -131,7 +131,7 @@ TEST(PrivateSettingsService, UnknownModeWritesNothing) {
 TEST(PrivateSettingsService, MissingRecordsChangeNothing) {
   Record record = PatternRecord(1464);
   const auto before = record.copy();
-  uint32_t size = 0;
+  uint32_t size = kSettingsSize;
   for (uint32_t mode : {kSettingsConvert, kSettingsMerge}) {
     EXPECT_TRUE(ServeSettings(mode, record.get(), nullptr, size));
     EXPECT_TRUE(ServeSettings(mode, nullptr, nullptr, size));
@@ -145,6 +145,26 @@ TEST(PrivateSettingsService, MissingRecordsChangeNothing) {
   EXPECT_EQ(record.u32(8), 1u);
   EXPECT_EQ(record.u32(12), 0u);  // ReservedValue was above 100
   EXPECT_TRUE(std::equal(before.begin() + 16, before.end(), record.bytes.get() + 16));
+}
+
+// The driver says how large the output buffer is; a record never goes beyond it. The
+// buffer is exactly that size on the heap, so AddressSanitizer sees any write past it.
+TEST(PrivateSettingsService, OutputBufferSmallerThanTheRecordIsRefusedUntouched) {
+  Record input = PatternRecord(1464);
+  for (const uint32_t buffer_size : {0u, 12u, 600u, kSettingsSize - 1}) {
+    const size_t bytes = std::max<size_t>(buffer_size, 1);
+    auto buffer = std::make_unique<uint8_t[]>(bytes);
+    std::memset(buffer.get(), 0x5A, bytes);
+    if (buffer_size >= 12) std::memcpy(&buffer[4], "VROK", 4);  // the same signature: a conversion copies
+    const std::vector<uint8_t> before(buffer.get(), buffer.get() + bytes);
+    auto* output = reinterpret_cast<PrivateSettings*>(buffer.get());
+    for (uint32_t mode : {kSettingsDefault, kSettingsConvert, kSettingsMerge}) {
+      uint32_t size = buffer_size;
+      EXPECT_FALSE(ServeSettings(mode, input.get(), output, size)) << mode << " into " << buffer_size;
+      EXPECT_EQ(size, buffer_size);
+      EXPECT_EQ(std::vector<uint8_t>(buffer.get(), buffer.get() + bytes), before) << mode << " into " << buffer_size;
+    }
+  }
 }
 
 TEST(PrivateSettingsMerge, ForeignSignatureGivesExactlyADefaultRecord) {

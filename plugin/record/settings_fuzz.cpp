@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const bool same_record = (mode & 0x80) != 0;  // the driver may pass one record as both
   PrivateSettings* source = same_record ? output.get() : input.get();
-  uint32_t buffer_size = 0;
+  uint32_t buffer_size = kSettingsSize;
   const bool served = ServeSettings(mode & 0x7F, source, output.get(), buffer_size);
   if (!served) return 0;
   if ((mode & 0x7F) == kSettingsSizeQuery) {

@@ -192,6 +192,17 @@ TEST_F(VarnelUiPlugin, DevModeServesTheRecord) {
   EXPECT_EQ(plugin->DevMode(OEMDM_CONVERT, &param), S_OK);
   EXPECT_EQ(merged, before);
 
+  // An output buffer the driver says is smaller than a record: last error 87, nothing written.
+  param.pOEMDMIn = foreign.data();
+  param.cbBufSize = kRecordSize - 1;
+  for (DWORD mode : {OEMDM_DEFAULT, OEMDM_CONVERT, OEMDM_MERGE}) {
+    SetLastError(kUntouchedError);
+    EXPECT_EQ(plugin->DevMode(mode, &param), E_FAIL) << mode;
+    EXPECT_EQ(GetLastError(), 87u) << mode;
+    EXPECT_EQ(merged, before) << mode;
+  }
+  param.cbBufSize = kRecordSize;
+
   // A missing parameter block or an unknown mode: last error 87, nothing written.
   for (DWORD mode : {0u, 5u}) {
     param.pOEMDMIn = foreign.data();

@@ -21,6 +21,7 @@ enum Result : int32_t {
   kSourceUnreadable = 2,
   kNotABitmap = 3,       // a file the reader refuses
   kDestinationFailed = 4,
+  kNoMemory = 5,         // the file or its conversion does not fit in memory
 };
 
 // The core speaks UTF-8; the callers give paths in the system code page.
@@ -35,8 +36,10 @@ bool FromSystemCodePage(const char* path, std::string& utf8) {
   return true;
 }
 
+// A source of up to 2 GB is read whole; in a 32-bit caller that allocation can fail, and
+// nothing thrown may cross the export into the caller.
 template <typename Convert>
-int32_t ConvertFile(const char* source, const char* destination, Convert convert) {
+int32_t ConvertFile(const char* source, const char* destination, Convert convert) try {
   std::string from, to;
   if (!FromSystemCodePage(source, from) || !FromSystemCodePage(destination, to)) return kBadArgument;
   varnel::win32::Win32Files files;
@@ -45,6 +48,8 @@ int32_t ConvertFile(const char* source, const char* destination, Convert convert
   if (!convert(bytes, converted)) return kNotABitmap;
   if (!files.WriteFile(to, converted)) return kDestinationFailed;
   return kDone;
+} catch (...) {
+  return kNoMemory;
 }
 
 bool ToneInRange(int32_t value) { return value >= -varnel::logo::kToneLimit && value <= varnel::logo::kToneLimit; }
