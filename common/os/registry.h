@@ -28,6 +28,7 @@ class Registry {
                            std::string& value, RegView view = RegView::Native) = 0;
   virtual Status SetDword(RegRoot root, const std::string& key, const std::string& name,
                           uint32_t value, RegView view = RegView::Native) = 0;
+  // 2 when the key or the value is absent; 13 when it is not a number of 4 bytes.
   virtual Status GetDword(RegRoot root, const std::string& key, const std::string& name,
                           uint32_t& value, RegView view = RegView::Native) = 0;
   // 2 when the value is absent.

@@ -177,4 +177,10 @@ uint32_t ProfileReader::ReadNumber(const std::string& path, std::string_view sec
   return ToNumber(ReadString(path, section, key, "0", 10));
 }
 
+std::vector<std::string> ProfileReader::ReadKeys(const std::string& path, std::string_view section) const {
+  std::vector<uint8_t> bytes;
+  if (!files_.ReadFile(path, bytes)) bytes.clear();
+  return Profile::Parse(bytes).Keys(section);
+}
+
 }  // namespace varnel::profile

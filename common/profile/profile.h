@@ -82,6 +82,8 @@ class ProfileReader {
   // A number read as a string with the default "0" through a buffer of 10 bytes (at most
   // nine digits, the format's limit for versions).
   uint32_t ReadNumber(const std::string& path, std::string_view section, std::string_view key) const;
+  // The names of the keys with a value in the first section of that name.
+  std::vector<std::string> ReadKeys(const std::string& path, std::string_view section) const;
 
  private:
   os::Files& files_;

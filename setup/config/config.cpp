@@ -1,5 +1,8 @@
 #include "setup/config/config.h"
 
+#include <algorithm>
+
+#include "common/base/text.h"
 #include "common/profile/profile.h"
 
 namespace varnel::setup {
@@ -88,6 +91,28 @@ uint32_t Configuration::DeviceCount() const { return CommonNumber("DEVICENUMBER"
 
 DeviceEntry Configuration::Device(uint32_t n) const {
   return SplitDeviceEntry(ReadString(kSetupIni, kDeviceSection, "DEVICENAME" + std::to_string(n), "0", kModelSize));
+}
+
+std::vector<uint32_t> Configuration::DeviceNumbers() const {
+  constexpr std::string_view kEntryKey = "DEVICENAME";
+  const uint32_t count = DeviceCount();
+  std::vector<uint32_t> numbers;
+  for (const std::string& key : reader_.ReadKeys(PathOf(kSetupIni), kDeviceSection)) {
+    if (key.size() <= kEntryKey.size() || !EqualsNoCase(std::string_view(key).substr(0, kEntryKey.size()), kEntryKey)) {
+      continue;
+    }
+    // Only the digits the entry's own name is written with: no sign, no leading zero.
+    const std::string_view digits = std::string_view(key).substr(kEntryKey.size());
+    if (digits.size() > 9 || digits.front() == '0' ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos) {
+      continue;
+    }
+    const uint32_t n = profile::ToNumber(digits);
+    if (n <= count) numbers.push_back(n);
+  }
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  return numbers;
 }
 
 DeviceEntry Configuration::DefaultDevice() const { return Device(CommonNumber("DEFAULTNAME")); }

@@ -103,6 +103,10 @@ class Configuration {
   uint32_t DeviceCount() const;
   // Entry n (1..count).
   DeviceEntry Device(uint32_t n) const;
+  // The numbers from 1 to the count that the file has an entry key for, ascending. Every
+  // other number reads as "0", an entry without a type, so a walk over the device list
+  // visits these only: a damaged count then costs no read per number.
+  std::vector<uint32_t> DeviceNumbers() const;
   // The entry numbered by DEFAULTNAME.
   DeviceEntry DefaultDevice() const;
 

@@ -31,8 +31,7 @@ TextRef BitnessRefusal(uint32_t supported32or64, bool is64) {
 bool LastModelHasPort(const Configuration& config, bool is64) {
   std::string model;
   bool found = false;
-  const uint32_t count = config.DeviceCount();
-  for (uint32_t n = 1; n <= count; ++n) {
+  for (const uint32_t n : config.DeviceNumbers()) {
     DeviceEntry entry = config.Device(n);
     if (entry.type < 0) continue;
     model = std::move(entry.model);

@@ -125,5 +125,20 @@ TEST_F(Startup, LooksForAPortOfTheLastModelOnly) {
   }
 }
 
+TEST_F(Startup, AHugeDeviceCountIsWalkedOverTheEntriesThatExist) {
+  // A damaged count must not mean a read of the file per number: only the numbered
+  // entries present are visited, and they keep their order and rules.
+  SetCommon("DEVICENUMBER=100000\r\nDEVICENAME7=VX-1-LabelPrinter\r\ndevicename002=VX-1-LabelPrinter\r\n"
+            "DEVICENAME2=VE-20-EmbeddedPrinter\r\nDEVICENAME100001=VX-1-LabelPrinter\r\n");
+  const int readsBefore = files.faults.Calls("ReadFile");
+  const StartupResult result = Run();
+  ASSERT_LT(files.faults.Calls("ReadFile") - readsBefore, 100);
+  EXPECT_EQ(Refusal(result), "Setup/PortNull") << "entry 7 is the last one read";
+
+  lock.held.clear();
+  SetCommon("DEVICENUMBER=999999999\r\nDEVICENAME3=VE-20-EmbeddedPrinter\r\nDEVICENAME1000000000=VX-1-LabelPrinter\r\n");
+  EXPECT_TRUE(Run().proceed) << "an entry above the count is not read";
+}
+
 }  // namespace
 }  // namespace varnel::setup

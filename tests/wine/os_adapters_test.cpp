@@ -33,6 +33,27 @@ TEST(Win32Adapters, KeepTheRegistryContract) {
   os::testing::CheckRegistryContract(registry, "Software\\VarnelContract" + std::to_string(GetCurrentProcessId()));
 }
 
+TEST(Win32Adapters, ReadNoNumberFromADwordValueOfAnotherSize) {
+  const std::wstring key = L"Software\\VarnelShortDword" + std::to_wstring(GetCurrentProcessId());
+  HKEY handle = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr),
+            ERROR_SUCCESS);
+  const BYTE bytes[6] = {0x34, 0x12, 0x78, 0x56, 0xBC, 0x9A};
+  for (DWORD size : {0u, 2u, 6u}) {
+    RegSetValueExW(handle, (L"Size" + std::to_wstring(size)).c_str(), 0, REG_DWORD, bytes, size);
+  }
+  RegCloseKey(handle);
+
+  win32::Win32Registry registry;
+  const std::string name = win32::Narrow(key);
+  for (const char* value : {"Size0", "Size2", "Size6"}) {
+    uint32_t number = 7;
+    EXPECT_EQ(registry.GetDword(os::RegRoot::CurrentUser, name, value, number).code(), 13u) << value;
+    EXPECT_EQ(number, 7u) << value;
+  }
+  registry.DeleteTree(os::RegRoot::CurrentUser, name);
+}
+
 class RealSpooler : public ::testing::Test {
  protected:
   void SetUp() override {

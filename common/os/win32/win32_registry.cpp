@@ -85,7 +85,8 @@ Status Win32Registry::GetDword(os::RegRoot root, const std::string& key, const s
   DWORD type = 0, number = 0, bytes = 0;
   LONG result = RegQueryValueExW(k.get(), Widen(name).c_str(), nullptr, &type, nullptr, &bytes);
   if (result != ERROR_SUCCESS) return FromResult(result, "RegQueryValueEx " + name);
-  if (type != REG_DWORD) return Status::Fail(ERROR_INVALID_DATA, name);
+  // A value of another size is no number, though its type says so: its first bytes are not read as one.
+  if (type != REG_DWORD || bytes != sizeof(number)) return Status::Fail(ERROR_INVALID_DATA, name);
   bytes = sizeof(number);
   result = RegQueryValueExW(k.get(), Widen(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number), &bytes);
   if (result != ERROR_SUCCESS) return FromResult(result, "RegQueryValueEx " + name);
